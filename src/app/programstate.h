@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QChar>
+#include <QString>
+
+// The state several windows read and write. One object, owned by the
+// application and handed to every window; whoever starts a module resets
+// what that module needs.
+struct ProgramState {
+    // Edition flags: set once before the first window exists, then only read.
+    bool EditionSchool = false;
+    bool EditionTeacher = false;
+    bool EditionProgrammed = false;
+    bool EditionSelfStudy = false;
+    bool EditionOffice = false;
+    bool EditionCompact = false;
+    bool EditionHandImpaired = false;
+
+    // Exactly one is true once the screen adaptation window exists.
+    bool ScreenClass800 = false;
+    bool ScreenClass1024 = false;
+    bool ScreenClass1152 = false;
+    bool ScreenClass1280 = false;
+
+    // Keyboard-writing drills.
+    bool NumpadMode = false;
+    bool HandImpairedMode = false;
+    int ScriptLineIndex = 0;
+    QString ScriptLine;
+    int CharPos = 1;
+    QChar ExpectedChar;
+    // 0 accept, 1 wrong key, 2 accept and break the line, 3 break the line and
+    // drop the key, 4 accept followed by a blank.
+    int KeyVerdict = 0;
+    // 0 off, 1 on, 3 on but suspended while the line end is expected.
+    int CorrectionMode = 0;
+    bool CorrectionPending = false;
+    bool DrillClockRunning = false;
+    bool LineStartPending = false;
+    bool LineEndReached = false;
+};

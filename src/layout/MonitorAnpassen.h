@@ -1,0 +1,15 @@
+#pragma once
+
+#include "app/fenster.h"
+
+// Never shown: determines the screen class when it is created and lays out
+// the other windows for it.
+class TFensterBildschirmAnpassen : public Fenster {
+    Q_OBJECT
+public:
+    explicit TFensterBildschirmAnpassen(Anwendung& anwendung);
+
+    void BildschirmAufloesung();
+    void Bildschirm();
+    void AuswahlFenster();
+};

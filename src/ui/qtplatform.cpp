@@ -1,0 +1,156 @@
+#include "ui/qtplatform.h"
+
+#include "ui/filefilter.h"
+#include "ui/messagetexts.h"
+#include "ui/secondtimer.h"
+#include "ui/suchdialog.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QEventLoop>
+#include <QFileDialog>
+#include <QFontDialog>
+#include <QMessageBox>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QScreen>
+#include <QTextDocument>
+#include <QTimer>
+
+namespace {
+
+class QtSecondTimer : public SecondTimer {
+public:
+    explicit QtSecondTimer(QObject* parent) : SecondTimer(parent) {
+        timer_.setInterval(1000);
+        QObject::connect(&timer_, &QTimer::timeout, this, &SecondTimer::timeout);
+    }
+    void start() override { timer_.start(); }
+    void stop() override { timer_.stop(); }
+    bool isActive() const override { return timer_.isActive(); }
+
+private:
+    QTimer timer_;
+};
+
+QMessageBox::Icon iconFor(MessageKind kind) {
+    switch (kind) {
+    case MessageKind::Information:
+        return QMessageBox::Information;
+    case MessageKind::Warning:
+        return QMessageBox::Warning;
+    case MessageKind::Error:
+        return QMessageBox::Critical;
+    case MessageKind::Confirmation:
+        return QMessageBox::Question;
+    }
+    return QMessageBox::NoIcon;
+}
+
+} // namespace
+
+QtPlatform::QtPlatform() : printer_(std::make_unique<QPrinter>(QPrinter::HighResolution)) {
+    clock_.start();
+}
+
+QtPlatform::~QtPlatform() = default;
+
+MessageAnswer QtPlatform::showMessage(MessageKind kind, const QString& text,
+                                      MessageButtons buttons) {
+    QMessageBox box(iconFor(kind), messageCaption(kind), messageDisplayText(text),
+                    QMessageBox::NoButton, QApplication::activeWindow());
+    box.setTextFormat(Qt::PlainText);
+    QList<QAbstractButton*> added;
+    for (const QString& caption : messageButtonTexts(buttons)) {
+        added << box.addButton(caption, QMessageBox::ActionRole);
+    }
+    box.setDefaultButton(qobject_cast<QPushButton*>(added.first()));
+    box.setEscapeButton(added.last());
+    box.exec();
+    return messageAnswerAt(buttons, static_cast<int>(added.indexOf(box.clickedButton())));
+}
+
+QString QtPlatform::openFileName(const QString& title, const QString& filter,
+                                 const QString& directory) {
+    return QFileDialog::getOpenFileName(QApplication::activeWindow(), title, directory,
+                                        qtFileFilter(filter));
+}
+
+QString QtPlatform::saveFileName(const QString& title, const QString& filter,
+                                 const QString& directory, const QString& suggestedName) {
+    const QString start = suggestedName.isEmpty() ? directory : directory + '/' + suggestedName;
+    return QFileDialog::getSaveFileName(QApplication::activeWindow(), title, start,
+                                        qtFileFilter(filter));
+}
+
+bool QtPlatform::print(const QTextDocument& document, const QString& title) {
+    QPrintDialog dialog(printer_.get(), QApplication::activeWindow());
+    dialog.setWindowTitle(QStringLiteral("Drucken"));
+    if (dialog.exec() != QDialog::Accepted) {
+        return false;
+    }
+    printer_->setDocName(title);
+    document.print(printer_.get());
+    return printer_->printerState() != QPrinter::Error;
+}
+
+void QtPlatform::printerSetup() {
+    QPageSetupDialog dialog(printer_.get(), QApplication::activeWindow());
+    dialog.exec();
+}
+
+std::optional<QFont> QtPlatform::chooseFont(const QFont& initial) {
+    bool ok = false;
+    const QFont font = QFontDialog::getFont(&ok, initial, QApplication::activeWindow(),
+                                            QStringLiteral("Schriftart"));
+    return ok ? std::optional<QFont>(font) : std::nullopt;
+}
+
+std::optional<FindRequest> QtPlatform::askFind(const QString& initial, bool withReplace) {
+    SuchDialog dialog(initial, withReplace, QApplication::activeWindow());
+    if (dialog.exec() != QDialog::Accepted) {
+        return std::nullopt;
+    }
+    return dialog.request();
+}
+
+QString QtPlatform::clipboardText() {
+    return QGuiApplication::clipboard()->text();
+}
+
+void QtPlatform::setClipboardText(const QString& text) {
+    QGuiApplication::clipboard()->setText(text);
+}
+
+void QtPlatform::clearClipboard() {
+    QGuiApplication::clipboard()->clear();
+}
+
+qint64 QtPlatform::tickMs() {
+    return clock_.elapsed();
+}
+
+QDateTime QtPlatform::now() {
+    return QDateTime::currentDateTime();
+}
+
+int QtPlatform::primaryScreenWidth() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->geometry().width() : 0;
+}
+
+void QtPlatform::pause(int ms) {
+    if (ms <= 0) {
+        QCoreApplication::processEvents();
+        return;
+    }
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+std::unique_ptr<SecondTimer> QtPlatform::createSecondTimer(QObject* parent) {
+    return std::make_unique<QtSecondTimer>(parent);
+}

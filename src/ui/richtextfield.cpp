@@ -1,0 +1,244 @@
+#include "ui/richtextfield.h"
+
+#include "ui/panel.h"
+#include "ui/platform.h"
+#include "ui/textfile.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextLayout>
+
+namespace {
+
+// Selections and blocks hold paragraph and line separators; callers see "\n".
+QString withNewlines(QString text) {
+    text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+    text.replace(QChar::LineSeparator, QLatin1Char('\n'));
+    return text;
+}
+
+// A text file's last line break ends its last line; it does not open another.
+QString withoutFinalLineBreak(QString text) {
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    if (text.endsWith(QLatin1Char('\n'))) {
+        text.chop(1);
+    }
+    return text;
+}
+
+} // namespace
+
+RichTextField::RichTextField(Platform& platform, QWidget* parent, const QString& name)
+    : QTextEdit(parent), platform_(platform) {
+    setObjectName(name);
+}
+
+int RichTextField::lineCount() const {
+    return document()->isEmpty() ? 0 : document()->blockCount();
+}
+
+QString RichTextField::line(int index) const {
+    return document()->findBlockByNumber(index).text();
+}
+
+QStringList RichTextField::lines() const {
+    QStringList result;
+    const int count = lineCount();
+    for (int i = 0; i < count; ++i) {
+        result << line(i);
+    }
+    return result;
+}
+
+void RichTextField::setLine(int index, const QString& text) {
+    if (index < 0 || index > lineCount()) {
+        return;
+    }
+    if (index == lineCount()) {
+        appendLine(text);
+        return;
+    }
+    QTextCursor cursor(document()->findBlockByNumber(index));
+    cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+    cursor.insertText(text);
+}
+
+void RichTextField::appendLine(const QString& text) {
+    QTextCursor cursor(document());
+    cursor.movePosition(QTextCursor::End);
+    if (!document()->isEmpty()) {
+        cursor.insertBlock();
+    }
+    cursor.insertText(text);
+}
+
+void RichTextField::setLines(const QStringList& lines) {
+    setPlainText(lines.join('\n'));
+}
+
+void RichTextField::clearText() {
+    clear();
+}
+
+void RichTextField::ensureLayout() {
+    if (lineWrapMode() == QTextEdit::WidgetWidth) {
+        document()->setTextWidth(viewport()->width());
+    }
+    document()->documentLayout()->documentSize();
+}
+
+int RichTextField::displayLineCount() {
+    ensureLayout();
+    int count = 0;
+    for (QTextBlock block = document()->begin(); block.isValid(); block = block.next()) {
+        count += std::max(1, block.layout()->lineCount());
+    }
+    return count;
+}
+
+QString RichTextField::displayLine(int index) {
+    ensureLayout();
+    for (QTextBlock block = document()->begin(); block.isValid(); block = block.next()) {
+        const QTextLayout* layout = block.layout();
+        const int lines = layout->lineCount();
+        if (index < std::max(1, lines)) {
+            if (lines == 0) {
+                return {};
+            }
+            const QTextLine textLine = layout->lineAt(index);
+            return withNewlines(block.text().mid(textLine.textStart(), textLine.textLength()));
+        }
+        index -= std::max(1, lines);
+    }
+    return {};
+}
+
+int RichTextField::displayLineOfPosition(int position) {
+    ensureLayout();
+    int before = 0;
+    for (QTextBlock block = document()->begin(); block.isValid(); block = block.next()) {
+        const int lines = std::max(1, block.layout()->lineCount());
+        if (block.contains(position) || !block.next().isValid()) {
+            const int inBlock = position - block.position();
+            const int lineInBlock = block.layout()->lineCount() > 0
+                                        ? block.layout()->lineForTextPosition(inBlock).lineNumber()
+                                        : 0;
+            return before + std::max(0, lineInBlock);
+        }
+        before += lines;
+    }
+    return before;
+}
+
+int RichTextField::caretPosition() const {
+    return textCursor().position();
+}
+
+void RichTextField::setCaretPosition(int position) {
+    QTextCursor cursor = textCursor();
+    cursor.setPosition(std::clamp(position, 0, document()->characterCount() - 1));
+    setTextCursor(cursor);
+}
+
+int RichTextField::caretLine() const {
+    return textCursor().blockNumber();
+}
+
+int RichTextField::caretColumn() const {
+    return textCursor().positionInBlock();
+}
+
+int RichTextField::selectionStart() const {
+    return textCursor().selectionStart();
+}
+
+int RichTextField::selectionLength() const {
+    return textCursor().selectionEnd() - textCursor().selectionStart();
+}
+
+void RichTextField::setSelection(int start, int length) {
+    const int last = document()->characterCount() - 1;
+    QTextCursor cursor = textCursor();
+    cursor.setPosition(std::clamp(start, 0, last));
+    cursor.setPosition(std::clamp(start + length, 0, last), QTextCursor::KeepAnchor);
+    setTextCursor(cursor);
+}
+
+QString RichTextField::selectedPlainText() const {
+    return withNewlines(textCursor().selectedText());
+}
+
+void RichTextField::replaceSelection(const QString& text) {
+    textCursor().insertText(text);
+}
+
+void RichTextField::deleteSelection() {
+    textCursor().removeSelectedText();
+}
+
+void RichTextField::cutToClipboard() {
+    if (textCursor().hasSelection() && !isReadOnly()) {
+        platform_.setClipboardText(selectedPlainText());
+        deleteSelection();
+    }
+}
+
+void RichTextField::copyToClipboard() {
+    if (textCursor().hasSelection()) {
+        platform_.setClipboardText(selectedPlainText());
+    }
+}
+
+void RichTextField::pasteFromClipboard() {
+    if (!isReadOnly()) {
+        replaceSelection(platform_.clipboardText());
+    }
+}
+
+void RichTextField::setWordWrap(bool on) {
+    setLineWrapMode(on ? QTextEdit::WidgetWidth : QTextEdit::NoWrap);
+}
+
+bool RichTextField::wordWrap() const {
+    return lineWrapMode() != QTextEdit::NoWrap;
+}
+
+bool RichTextField::isModified() const {
+    return document()->isModified();
+}
+
+void RichTextField::setModified(bool modified) {
+    document()->setModified(modified);
+}
+
+void RichTextField::setTextFont(const QString& family, int height, const QColor& color) {
+    QFont font(family);
+    font.setPixelSize(pixelSizeForHeight(height));
+    setFont(font);
+    document()->setDefaultFont(font);
+    QTextCharFormat format;
+    format.setFont(font);
+    format.setForeground(color);
+    QTextCursor all(document());
+    all.select(QTextCursor::Document);
+    all.mergeCharFormat(format);
+    setCurrentCharFormat(format);
+}
+
+bool RichTextField::loadFile(const QString& path, QString* error) {
+    const TextFile file = readTextFile(path);
+    if (file.status != TextFileStatus::Ok) {
+        if (error) {
+            *error = readFailureMessage(file.status, path);
+        }
+        return false;
+    }
+    setPlainText(withoutFinalLineBreak(file.text));
+    return true;
+}
+
+bool RichTextField::savePlainText(const QString& path, QString* error) const {
+    return writeFileSafely(path, windowsText(withNewlines(toPlainText())), error);
+}

@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QColor>
+#include <QStringList>
+#include <QTextEdit>
+
+class Platform;
+
+// The rich-text field of the windows: lines by index (paragraphs, and the
+// wrapped lines as the screen shows them), selection, clipboard, caret, flags,
+// and loading and saving files.
+class RichTextField : public QTextEdit {
+    Q_OBJECT
+public:
+    RichTextField(Platform& platform, QWidget* parent = nullptr, const QString& name = {});
+
+    // Paragraph lines. An empty field has no lines.
+    int lineCount() const;
+    QString line(int index) const;
+    QStringList lines() const;
+    // Writing the line just past the last one appends it.
+    void setLine(int index, const QString& text);
+    void appendLine(const QString& text);
+    void setLines(const QStringList& lines);
+    void clearText();
+
+    // Lines as they are displayed, after word wrap.
+    int displayLineCount();
+    QString displayLine(int index);
+    int displayLineOfPosition(int position);
+
+    int caretPosition() const;
+    void setCaretPosition(int position);
+    // Paragraph index and 0-based column of the caret.
+    int caretLine() const;
+    int caretColumn() const;
+
+    int selectionStart() const;
+    int selectionLength() const;
+    void setSelection(int start, int length);
+    QString selectedPlainText() const;
+    void replaceSelection(const QString& text);
+    void deleteSelection();
+
+    void cutToClipboard();
+    void copyToClipboard();
+    void pasteFromClipboard();
+
+    void setWordWrap(bool on);
+    bool wordWrap() const;
+    bool isModified() const;
+    void setModified(bool modified);
+
+    // The font of the whole text; heights are written negative (-16).
+    void setTextFont(const QString& family, int height, const QColor& color = Qt::black);
+
+    // Loads a text file; on failure the field is unchanged and `error` holds
+    // the German reason.
+    bool loadFile(const QString& path, QString* error);
+    // Windows-1252 with CR LF; on failure `error` holds the German reason.
+    bool savePlainText(const QString& path, QString* error) const;
+
+private:
+    void ensureLayout();
+
+    Platform& platform_;
+};

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// Reading and writing text files at the file boundary: Windows-1252 with CR LF,
+// but a file written as UTF-8 in a Linux editor is read as UTF-8.
+
+enum class TextFileStatus { Ok, Missing, Unreadable, TooLarge, Binary };
+
+struct TextFile {
+    TextFileStatus status = TextFileStatus::Ok;
+    QString text;
+    bool wasUtf8 = false;
+};
+
+// Nothing the program reads legitimately comes near this size.
+inline constexpr qint64 kMaxTextFileBytes = 16 * 1024 * 1024;
+
+// Text with non-ASCII bytes that is valid UTF-8 is taken as UTF-8 (a leading
+// byte-order mark is dropped); everything else is Windows-1252.
+QString decodeFileText(const QByteArray& bytes, bool* wasUtf8 = nullptr);
+
+TextFile readTextFile(const QString& path);
+
+// The German sentence for a failed read, naming the file.
+QString readFailureMessage(TextFileStatus status, const QString& path);
+
+// Lines joined by CR LF, each line ended, in Windows-1252.
+QByteArray windowsText(const QString& textWithNewlines);
+
+// Writes to a temporary file beside `path` and renames it over the target, so
+// a failed save never leaves a half-written file. On failure `error` gets a
+// German sentence and false is returned.
+bool writeFileSafely(const QString& path, const QByteArray& bytes, QString* error);

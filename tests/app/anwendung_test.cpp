@@ -1,0 +1,130 @@
+#include "app/Ruvasko.h"
+#include "app/anwendung.h"
+#include "keyboard/Informationen.h"
+#include "layout/MonitorAnpassen.h"
+#include "support/testplatform.h"
+#include "ui/panel.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QGroupBox>
+#include <QPushButton>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace {
+
+QStringList visibleMenuButtons(const TFensterStart& start) {
+    QStringList captions;
+    for (const QPushButton* button : start.Startmenue->findChildren<QPushButton*>()) {
+        if (!button->isHidden() && button->text() != QStringLiteral("Info")) {
+            captions << button->text();
+        }
+    }
+    return captions;
+}
+
+// Runs the event loop as the program does; true when it ended by itself.
+bool eventLoopEnds(Anwendung& anwendung) {
+    QObject::connect(&anwendung, &Anwendung::beendet, qApp, &QCoreApplication::quit,
+                     Qt::QueuedConnection);
+    QTimer guard;
+    guard.setSingleShot(true);
+    QObject::connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(1); });
+    guard.start(5000);
+    return QApplication::exec() == 0;
+}
+
+} // namespace
+
+TEST(StartUp, CreatesTheNineWindowsInTheirOrder) {
+    TestPlatform platform;
+    Anwendung anwendung(platform, Edition::Compact);
+    QStringList names;
+    for (const QWidget* fenster : anwendung.fenster()) {
+        names << fenster->objectName();
+    }
+    EXPECT_EQ(names,
+              (QStringList{"FensterStart", "FensterTastaturschreiben", "FensterSchreibtrainer",
+                           "FensterTexteditor", "FensterLektionen", "FensterInformationen",
+                           "FensterTextanzeige", "FensterBildschirmAnpassen", "FensterAssi"}));
+    EXPECT_EQ(anwendung.fenster().front(), &anwendung.FensterStart());
+}
+
+TEST(StartUp, CompactStartWindow) {
+    TestPlatform platform;
+    Anwendung anwendung(platform, Edition::Compact);
+    TFensterStart& start = anwendung.FensterStart();
+    EXPECT_EQ(start.windowTitle(), QStringLiteral(" Kasparo 2003          MiniKasp"));
+    EXPECT_EQ(visibleMenuButtons(start), (QStringList{"&TastaturSchreiben", "Eigene &Lernsoftware",
+                                                      "&Einfacher Texteditor", "&Beenden"}));
+    EXPECT_FALSE(start.InfoTastaturschreiben->isHidden());
+    EXPECT_FALSE(start.InfoSchreibtrainer->isHidden());
+    EXPECT_FALSE(start.InfoTexteditor->isHidden());
+    EXPECT_TRUE(start.InfoZiffernblock->isHidden());
+    EXPECT_EQ(start.KasparoLogo->text(), QStringLiteral("Kasparo"));
+    EXPECT_EQ(start.Startmenue->title(), QString::fromUtf8("   Hauptmenü   "));
+    EXPECT_EQ(start.StartDirectory, QDir::currentPath());
+}
+
+TEST(StartUp, TeacherStartWindowKeepsTheKeypadButton) {
+    TestPlatform platform;
+    Anwendung anwendung(platform, Edition::Teacher);
+    EXPECT_TRUE(anwendung.state().EditionTeacher);
+    EXPECT_EQ(visibleMenuButtons(anwendung.FensterStart()),
+              (QStringList{"&TastaturSchreiben", "&SchreibTrainer", "Text&Editor", "&Ziffernblock",
+                           "&Beenden"}));
+}
+
+TEST(StartUp, ScreenClassFollowsTheScreenWidth) {
+    TestPlatform platform;
+    platform.screenWidth = 1280;
+    {
+        Anwendung anwendung(platform, Edition::Compact);
+        EXPECT_TRUE(anwendung.state().ScreenClass1280);
+        EXPECT_FALSE(anwendung.state().ScreenClass800);
+        EXPECT_EQ(anwendung.FensterStart().size(), QSize(1280, 960));
+        EXPECT_EQ(anwendung.FensterStart().Tastaturschreiben->geometry(), QRect(35, 90, 280, 65));
+    }
+    EXPECT_TRUE(platform.messages.empty());
+
+    platform.screenWidth = 1100;
+    Anwendung anwendung(platform, Edition::Compact);
+    EXPECT_TRUE(anwendung.state().ScreenClass800);
+    EXPECT_FALSE(anwendung.state().ScreenClass1024);
+    EXPECT_EQ(anwendung.FensterStart().size(), QSize(800, 600));
+    EXPECT_EQ(anwendung.FensterStart().Startmenue->geometry(), QRect(70, 60, 260, 350));
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].kind, MessageKind::Information);
+    EXPECT_EQ(platform.messages[0].text,
+              QStringLiteral("Erforderlich ist ein Monitor von mindestens 800 x 600 Pixel."));
+}
+
+TEST(StartUp, BeendenEndsTheProgram) {
+    TestPlatform platform;
+    Anwendung anwendung(platform, Edition::Compact);
+    anwendung.FensterStart().show();
+    QTimer::singleShot(0, [&] { anwendung.FensterStart().Beenden->click(); });
+    EXPECT_TRUE(eventLoopEnds(anwendung));
+    EXPECT_FALSE(anwendung.FensterStart().isVisible());
+}
+
+TEST(StartUp, ClosingTheStartWindowEndsTheProgramWhileAnotherWindowIsOpen) {
+    TestPlatform platform;
+    Anwendung anwendung(platform, Edition::Compact);
+    anwendung.FensterStart().show();
+    anwendung.FensterInformationen().show();
+    QTimer::singleShot(0, [&] { anwendung.FensterStart().close(); });
+    EXPECT_TRUE(eventLoopEnds(anwendung));
+}
+
+TEST(StartUp, ClosingAnotherWindowDoesNotEndTheProgram) {
+    TestPlatform platform;
+    Anwendung anwendung(platform, Edition::Compact);
+    anwendung.FensterInformationen().show();
+    bool ended = false;
+    QObject::connect(&anwendung, &Anwendung::beendet, [&ended] { ended = true; });
+    anwendung.FensterInformationen().close();
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(ended);
+}

@@ -1,0 +1,101 @@
+#include "support/testplatform.h"
+
+#include <QCoreApplication>
+#include <QTextDocument>
+
+#include <algorithm>
+
+namespace {
+
+// The next scripted answer, or `fallback` when the script has run out.
+template <typename T> T takeFront(std::deque<T>& queue, T fallback) {
+    if (queue.empty()) {
+        return fallback;
+    }
+    T answer = fallback;
+    std::swap(answer, queue.front());
+    queue.pop_front();
+    return answer;
+}
+
+} // namespace
+
+class TestPlatform::Timer : public SecondTimer {
+public:
+    Timer(TestPlatform& platform, QObject* parent) : SecondTimer(parent), platform_(platform) {
+        platform_.timers_.push_back(this);
+    }
+    ~Timer() override { std::erase(platform_.timers_, this); }
+    void start() override {
+        active_ = true;
+        startedAt_ = platform_.clockMs_;
+        fired_ = 0;
+    }
+    void stop() override { active_ = false; }
+    bool isActive() const override { return active_; }
+
+    void catchUp(qint64 nowMs) {
+        while (active_ && startedAt_ + (fired_ + 1) * 1000 <= nowMs) {
+            ++fired_;
+            Q_EMIT timeout();
+        }
+    }
+
+private:
+    TestPlatform& platform_;
+    bool active_ = false;
+    qint64 startedAt_ = 0;
+    qint64 fired_ = 0;
+};
+
+MessageAnswer TestPlatform::showMessage(MessageKind kind, const QString& text,
+                                        MessageButtons buttons) {
+    messages.push_back({kind, text, buttons});
+    const bool okFirst = buttons == MessageButtons::Ok || buttons == MessageButtons::OkCancel;
+    return takeFront(messageAnswers, okFirst ? MessageAnswer::Ok : MessageAnswer::Yes);
+}
+
+QString TestPlatform::openFileName(const QString& title, const QString& filter,
+                                   const QString& directory) {
+    fileDialogs.push_back({title, filter, directory});
+    return takeFront(fileAnswers, QString());
+}
+
+QString TestPlatform::saveFileName(const QString& title, const QString& filter,
+                                   const QString& directory, const QString&) {
+    return openFileName(title, filter, directory);
+}
+
+bool TestPlatform::print(const QTextDocument& document, const QString& title) {
+    printJobs.push_back({title, document.toPlainText()});
+    return printSucceeds;
+}
+
+std::optional<QFont> TestPlatform::chooseFont(const QFont&) {
+    return takeFront(fontAnswers, std::optional<QFont>());
+}
+
+std::optional<FindRequest> TestPlatform::askFind(const QString&, bool) {
+    return takeFront(findAnswers, std::optional<FindRequest>());
+}
+
+void TestPlatform::pause(int ms) {
+    pauses.push_back(ms);
+    QCoreApplication::processEvents();
+    advance(std::max(0, ms));
+}
+
+void TestPlatform::advance(qint64 ms) {
+    clockMs_ += ms;
+    // A timer may stop or start others while it fires; walk a copy.
+    const std::vector<Timer*> running = timers_;
+    for (Timer* timer : running) {
+        if (std::find(timers_.begin(), timers_.end(), timer) != timers_.end()) {
+            timer->catchUp(clockMs_);
+        }
+    }
+}
+
+std::unique_ptr<SecondTimer> TestPlatform::createSecondTimer(QObject* parent) {
+    return std::make_unique<Timer>(*this, parent);
+}

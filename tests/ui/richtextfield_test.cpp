@@ -1,0 +1,150 @@
+#include "support/testplatform.h"
+#include "ui/richtextfield.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+QByteArray fileBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+class RichTextFieldTest : public ::testing::Test {
+protected:
+    TestPlatform platform;
+    RichTextField field{platform};
+    QTemporaryDir dir;
+};
+
+} // namespace
+
+TEST_F(RichTextFieldTest, LinesAreReadWrittenAndCountedByIndex) {
+    EXPECT_EQ(field.lineCount(), 0);
+    field.appendLine(QStringLiteral("//Korrektur: ein"));
+    field.appendLine(QStringLiteral("asdf jklö"));
+    EXPECT_EQ(field.lineCount(), 2);
+    field.setLine(1, QStringLiteral("fdsa ölkj"));
+    field.setLine(2, QStringLiteral("//Ende"));
+    field.setLine(7, QStringLiteral("ignoriert"));
+    EXPECT_EQ(field.lines(),
+              (QStringList{QStringLiteral("//Korrektur: ein"), QString::fromUtf8("fdsa ölkj"),
+                           QStringLiteral("//Ende")}));
+    EXPECT_EQ(field.line(5), QString());
+    field.clearText();
+    EXPECT_EQ(field.lineCount(), 0);
+}
+
+TEST_F(RichTextFieldTest, WrappedDisplayLinesFollowTheWidth) {
+    field.setTextFont(QStringLiteral("Courier New"), -16);
+    field.resize(200, 300);
+    field.show();
+    const QString longLine =
+        QStringLiteral("eins zwei drei vier fuenf sechs sieben acht neun zehn");
+    field.setLines({longLine, QStringLiteral("kurz")});
+    const int wrapped = field.displayLineCount();
+    EXPECT_GT(wrapped, 2);
+    QString joined;
+    for (int i = 0; i + 1 < wrapped; ++i) {
+        joined += field.displayLine(i);
+    }
+    EXPECT_EQ(joined, longLine);
+    EXPECT_EQ(field.displayLine(wrapped - 1), QStringLiteral("kurz"));
+    EXPECT_EQ(field.displayLineOfPosition(static_cast<int>(longLine.size()) + 1), wrapped - 1);
+
+    field.setWordWrap(false);
+    EXPECT_FALSE(field.wordWrap());
+    EXPECT_EQ(field.displayLineCount(), 2);
+}
+
+TEST_F(RichTextFieldTest, SelectionCaretAndClipboardGoThroughThePlatform) {
+    field.setLines({QStringLiteral("Hallo Welt"), QStringLiteral("zweite Zeile")});
+    field.setSelection(6, 4);
+    EXPECT_EQ(field.selectionStart(), 6);
+    EXPECT_EQ(field.selectionLength(), 4);
+    field.copyToClipboard();
+    EXPECT_EQ(platform.clipboard, QStringLiteral("Welt"));
+    field.cutToClipboard();
+    EXPECT_EQ(field.line(0), QStringLiteral("Hallo "));
+    platform.clipboard = QStringLiteral("Kasparo");
+    field.pasteFromClipboard();
+    EXPECT_EQ(field.line(0), QStringLiteral("Hallo Kasparo"));
+
+    field.setSelection(4, 11);
+    EXPECT_EQ(field.selectedPlainText(), QStringLiteral("o Kasparo\nz"));
+    field.replaceSelection(QStringLiteral("!"));
+    EXPECT_EQ(field.lines(), (QStringList{QStringLiteral("Hall!weite Zeile")}));
+
+    field.setCaretPosition(7);
+    EXPECT_EQ(field.caretLine(), 0);
+    EXPECT_EQ(field.caretColumn(), 7);
+    field.setCaretPosition(1000);
+    EXPECT_EQ(field.caretPosition(), 16);
+
+    field.setReadOnly(true);
+    platform.clipboard = QStringLiteral("x");
+    field.pasteFromClipboard();
+    EXPECT_EQ(field.line(0), QStringLiteral("Hall!weite Zeile"));
+}
+
+TEST_F(RichTextFieldTest, LoadsWindows1252AndUtf8Files) {
+    const QString ansi = dir.filePath("ansi.ts");
+    writeFile(ansi, "//Info: Gr\xfc\xdf"
+                    "e\r\n\xe4\xf6\xfc \xdf\r\n");
+    QString error;
+    ASSERT_TRUE(field.loadFile(ansi, &error));
+    EXPECT_EQ(field.lines(),
+              (QStringList{QString::fromUtf8("//Info: Grüße"), QString::fromUtf8("äöü ß")}));
+    EXPECT_FALSE(field.isModified());
+
+    const QString utf8 = dir.filePath("utf8.ts");
+    writeFile(utf8, "\xc3\xa4\xc3\xb6\xc3\xbc\nzwei\n");
+    ASSERT_TRUE(field.loadFile(utf8, &error));
+    EXPECT_EQ(field.lines(), (QStringList{QString::fromUtf8("äöü"), QStringLiteral("zwei")}));
+}
+
+TEST_F(RichTextFieldTest, AFailedLoadLeavesTheFieldAndTellsWhy) {
+    field.setLines({QStringLiteral("bleibt")});
+    QString error;
+    EXPECT_FALSE(field.loadFile(dir.filePath("fehlt.ts"), &error));
+    EXPECT_TRUE(error.contains(QStringLiteral("nicht vorhanden")));
+    const QString binary = dir.filePath("bild.ts");
+    writeFile(binary, QByteArray("\x89PNG\0\0", 6));
+    EXPECT_FALSE(field.loadFile(binary, &error));
+    EXPECT_TRUE(error.contains(QStringLiteral("keine Textdatei")));
+    EXPECT_EQ(field.lines(), QStringList{QStringLiteral("bleibt")});
+}
+
+TEST_F(RichTextFieldTest, SavesPlainTextThatLoadsBackTheSame) {
+    field.setLines({QString::fromUtf8("Übung 1"), QString(), QString::fromUtf8("Fuß «Bär» – €")});
+    const QString path = dir.filePath("text.txt");
+    QString error;
+    ASSERT_TRUE(field.savePlainText(path, &error));
+    EXPECT_EQ(fileBytes(path), QByteArray("\xdc"
+                                          "bung 1\r\n\r\nFu\xdf \xab"
+                                          "B\xe4r\xbb \x96 \x80\r\n"));
+
+    RichTextField reread(platform);
+    ASSERT_TRUE(reread.loadFile(path, &error));
+    EXPECT_EQ(reread.lines(), field.lines());
+
+    EXPECT_FALSE(field.savePlainText(dir.filePath("kein/ordner.txt"), &error));
+    EXPECT_FALSE(error.isEmpty());
+}
+
+TEST_F(RichTextFieldTest, ModifiedFlagFollowsEditing) {
+    field.setLines({QStringLiteral("a")});
+    field.setModified(false);
+    field.appendLine(QStringLiteral("b"));
+    EXPECT_TRUE(field.isModified());
+    field.setModified(false);
+    EXPECT_FALSE(field.isModified());
+}

@@ -2,6 +2,7 @@
 
 #include "ui/filefilter.h"
 #include "ui/messagetexts.h"
+#include "ui/printing.h"
 #include "ui/secondtimer.h"
 #include "ui/suchdialog.h"
 
@@ -91,9 +92,7 @@ bool QtPlatform::print(const QTextDocument& document, const QString& title) {
     if (dialog.exec() != QDialog::Accepted) {
         return false;
     }
-    printer_->setDocName(title);
-    document.print(printer_.get());
-    return printer_->printerState() != QPrinter::Error;
+    return printDocument(document, *printer_, title);
 }
 
 void QtPlatform::printerSetup() {

@@ -2,6 +2,8 @@
 
 #include "ui/panel.h"
 #include "ui/platform.h"
+#include "ui/rtfreader.h"
+#include "ui/rtfwriter.h"
 #include "ui/textfile.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -228,17 +230,46 @@ void RichTextField::setTextFont(const QString& family, int height, const QColor&
 }
 
 bool RichTextField::loadFile(const QString& path, QString* error) {
-    const TextFile file = readTextFile(path);
-    if (file.status != TextFileStatus::Ok) {
+    const FileBytes file = readFileBytes(path);
+    TextFileStatus status = file.status;
+    const bool rtf = status == TextFileStatus::Ok && looksLikeRtf(file.bytes);
+    if (status == TextFileStatus::Ok && !rtf && looksBinary(file.bytes)) {
+        status = TextFileStatus::Binary;
+    }
+    if (status != TextFileStatus::Ok) {
         if (error) {
-            *error = readFailureMessage(file.status, path);
+            *error = readFailureMessage(status, path);
         }
         return false;
     }
-    setPlainText(withoutFinalLineBreak(file.text));
+    if (rtf) {
+        readRtf(file.bytes, *document());
+        dropFinalEmptyParagraph();
+    } else {
+        setPlainText(withoutFinalLineBreak(decodeFileText(file.bytes)));
+    }
+    document()->setModified(false);
     return true;
+}
+
+void RichTextField::dropFinalEmptyParagraph() {
+    // Like the last line break of a plain file, the last paragraph mark of an
+    // RTF file ends the last line and opens no new one.
+    if (document()->blockCount() > 1 && document()->lastBlock().text().isEmpty()) {
+        QTextCursor cursor(document()->lastBlock());
+        cursor.movePosition(QTextCursor::PreviousCharacter, QTextCursor::KeepAnchor);
+        cursor.removeSelectedText();
+    }
 }
 
 bool RichTextField::savePlainText(const QString& path, QString* error) const {
     return writeFileSafely(path, windowsText(withNewlines(toPlainText())), error);
+}
+
+bool RichTextField::saveRtf(const QString& path, QString* error) const {
+    return writeFileSafely(path, writeRtf(*document()), error);
+}
+
+bool RichTextField::print(const QString& title) {
+    return platform_.print(*document(), title);
 }

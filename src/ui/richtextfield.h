@@ -54,14 +54,22 @@ public:
     // The font of the whole text; heights are written negative (-16).
     void setTextFont(const QString& family, int height, const QColor& color = Qt::black);
 
-    // Loads a text file; on failure the field is unchanged and `error` holds
-    // the German reason.
+    // Loads a file: one that starts with "{\rtf" as rich text, any other as
+    // plain text. On failure the field is unchanged and `error` holds the
+    // German reason.
     bool loadFile(const QString& path, QString* error);
-    // Windows-1252 with CR LF; on failure `error` holds the German reason.
+    // Plain text is Windows-1252 with CR LF. A save replaces the file only when
+    // it succeeded; on failure `error` holds the German reason.
     bool savePlainText(const QString& path, QString* error) const;
+    bool saveRtf(const QString& path, QString* error) const;
+
+    // Prints the whole text as one job named `title`; false when the learner
+    // cancelled or printing failed.
+    bool print(const QString& title);
 
 private:
     void ensureLayout();
+    void dropFinalEmptyParagraph();
 
     Platform& platform_;
 };

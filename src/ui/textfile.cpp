@@ -34,8 +34,8 @@ QString decodeFileText(const QByteArray& bytes, bool* wasUtf8) {
     return cp1252::decode(bytes);
 }
 
-TextFile readTextFile(const QString& path) {
-    TextFile result;
+FileBytes readFileBytes(const QString& path) {
+    FileBytes result;
     const QFileInfo info(path);
     if (!info.exists()) {
         result.status = TextFileStatus::Missing;
@@ -54,20 +54,32 @@ TextFile readTextFile(const QString& path) {
         result.status = TextFileStatus::Unreadable;
         return result;
     }
-    const QByteArray bytes = file.read(kMaxTextFileBytes + 1);
+    result.bytes = file.read(kMaxTextFileBytes + 1);
     if (file.error() != QFileDevice::NoError) {
         result.status = TextFileStatus::Unreadable;
-        return result;
-    }
-    if (bytes.size() > kMaxTextFileBytes) {
+    } else if (result.bytes.size() > kMaxTextFileBytes) {
         result.status = TextFileStatus::TooLarge;
-        return result;
     }
-    if (bytes.contains('\0')) {
+    if (result.status != TextFileStatus::Ok) {
+        result.bytes.clear();
+    }
+    return result;
+}
+
+bool looksBinary(const QByteArray& bytes) {
+    return bytes.contains('\0');
+}
+
+TextFile readTextFile(const QString& path) {
+    TextFile result;
+    const FileBytes file = readFileBytes(path);
+    result.status = file.status;
+    if (result.status == TextFileStatus::Ok && looksBinary(file.bytes)) {
         result.status = TextFileStatus::Binary;
-        return result;
     }
-    result.text = decodeFileText(bytes, &result.wasUtf8);
+    if (result.status == TextFileStatus::Ok) {
+        result.text = decodeFileText(file.bytes, &result.wasUtf8);
+    }
     return result;
 }
 

@@ -21,6 +21,17 @@ inline constexpr qint64 kMaxTextFileBytes = 16 * 1024 * 1024;
 // byte-order mark is dropped); everything else is Windows-1252.
 QString decodeFileText(const QByteArray& bytes, bool* wasUtf8 = nullptr);
 
+struct FileBytes {
+    TextFileStatus status = TextFileStatus::Ok;
+    QByteArray bytes;
+};
+
+// The raw bytes of a file that exists, is readable and not too large.
+FileBytes readFileBytes(const QString& path);
+
+// A NUL byte never occurs in text, and always in images and programs.
+bool looksBinary(const QByteArray& bytes);
+
 TextFile readTextFile(const QString& path);
 
 // The German sentence for a failed read, naming the file.

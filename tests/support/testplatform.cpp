@@ -1,19 +1,21 @@
 #include "support/testplatform.h"
 
+#include "ui/printing.h"
+
 #include <QCoreApplication>
+#include <QPrinter>
 #include <QTextDocument>
 
 #include <algorithm>
 
 namespace {
 
-// The next scripted answer, or `fallback` when the script has run out.
-template <typename T> T takeFront(std::deque<T>& queue, T fallback) {
+// The next scripted answer, or none when the script has run out.
+template <typename T> std::optional<T> takeFront(std::deque<T>& queue) {
     if (queue.empty()) {
-        return fallback;
+        return std::nullopt;
     }
-    T answer = fallback;
-    std::swap(answer, queue.front());
+    std::optional<T> answer(std::move(queue.front()));
     queue.pop_front();
     return answer;
 }
@@ -52,13 +54,13 @@ MessageAnswer TestPlatform::showMessage(MessageKind kind, const QString& text,
                                         MessageButtons buttons) {
     messages.push_back({kind, text, buttons});
     const bool okFirst = buttons == MessageButtons::Ok || buttons == MessageButtons::OkCancel;
-    return takeFront(messageAnswers, okFirst ? MessageAnswer::Ok : MessageAnswer::Yes);
+    return takeFront(messageAnswers).value_or(okFirst ? MessageAnswer::Ok : MessageAnswer::Yes);
 }
 
 QString TestPlatform::openFileName(const QString& title, const QString& filter,
                                    const QString& directory) {
     fileDialogs.push_back({title, filter, directory});
-    return takeFront(fileAnswers, QString());
+    return takeFront(fileAnswers).value_or(QString());
 }
 
 QString TestPlatform::saveFileName(const QString& title, const QString& filter,
@@ -68,15 +70,24 @@ QString TestPlatform::saveFileName(const QString& title, const QString& filter,
 
 bool TestPlatform::print(const QTextDocument& document, const QString& title) {
     printJobs.push_back({title, document.toPlainText()});
-    return printSucceeds;
+    if (!printSucceeds) {
+        return false;
+    }
+    if (pdfPath.isEmpty()) {
+        return true;
+    }
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(pdfPath);
+    return printDocument(document, printer, title);
 }
 
 std::optional<QFont> TestPlatform::chooseFont(const QFont&) {
-    return takeFront(fontAnswers, std::optional<QFont>());
+    return takeFront(fontAnswers);
 }
 
 std::optional<FindRequest> TestPlatform::askFind(const QString&, bool) {
-    return takeFront(findAnswers, std::optional<FindRequest>());
+    return takeFront(findAnswers);
 }
 
 void TestPlatform::pause(int ms) {

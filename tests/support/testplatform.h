@@ -53,9 +53,11 @@ public:
     // dialogs are cancelled.
     std::deque<MessageAnswer> messageAnswers;
     std::deque<QString> fileAnswers;
-    std::deque<std::optional<FindRequest>> findAnswers;
-    std::deque<std::optional<QFont>> fontAnswers;
+    std::deque<FindRequest> findAnswers;
+    std::deque<QFont> fontAnswers;
     bool printSucceeds = true;
+    // When set, print jobs are really printed, to this PDF file.
+    QString pdfPath;
 
     // What happened.
     std::vector<Message> messages;

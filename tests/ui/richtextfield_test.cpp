@@ -2,6 +2,7 @@
 #include "ui/richtextfield.h"
 
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -147,4 +148,81 @@ TEST_F(RichTextFieldTest, ModifiedFlagFollowsEditing) {
     EXPECT_TRUE(field.isModified());
     field.setModified(false);
     EXPECT_FALSE(field.isModified());
+}
+
+TEST_F(RichTextFieldTest, RtfFilesAreRecognisedByTheirStart) {
+    const QString path = dir.filePath("skript.ts");
+    writeFile(path, "{\\rtf1\\ansi\\ansicpg1252{\\fonttbl{\\f0 Arial;}}\\f0 //Korrektur: "
+                    "ein\\par asdf j\\'f6l\\par\r\n}");
+    QString error;
+    ASSERT_TRUE(field.loadFile(path, &error)) << error.toStdString();
+    EXPECT_EQ(field.lines(),
+              (QStringList{QStringLiteral("//Korrektur: ein"), QString::fromUtf8("asdf jöl")}));
+    // A file that merely mentions RTF later on is plain text.
+    writeFile(path, "Text\r\n{\\rtf1 kein RTF}\r\n");
+    ASSERT_TRUE(field.loadFile(path, &error));
+    EXPECT_EQ(field.line(1), QStringLiteral("{\\rtf1 kein RTF}"));
+}
+
+TEST_F(RichTextFieldTest, AScriptSavedAsRtfLoadsAsTheSameLinesAsItsPlainTwin) {
+    const QStringList script{QStringLiteral("//Teiltastei: asdfjklö"),
+                             QStringLiteral("//Info: Die Grundstellung"),
+                             QString::fromUtf8("asdf jklö asdf jklö"),
+                             QString(),
+                             QStringLiteral("{Klammern} und \\Schrägstrich\\"),
+                             QStringLiteral("//Ende")};
+    field.setLines(script);
+    QString error;
+    const QString rtf = dir.filePath("skript.rtf");
+    const QString plain = dir.filePath("skript.ts");
+    ASSERT_TRUE(field.saveRtf(rtf, &error)) << error.toStdString();
+    ASSERT_TRUE(field.savePlainText(plain, &error)) << error.toStdString();
+    EXPECT_TRUE(fileBytes(rtf).startsWith("{\\rtf"));
+
+    RichTextField fromRtf(platform);
+    RichTextField fromPlain(platform);
+    ASSERT_TRUE(fromRtf.loadFile(rtf, &error));
+    ASSERT_TRUE(fromPlain.loadFile(plain, &error));
+    EXPECT_EQ(fromRtf.lines(), script);
+    EXPECT_EQ(fromPlain.lines(), script);
+    EXPECT_FALSE(fromRtf.isModified());
+}
+
+TEST_F(RichTextFieldTest, AFailedRtfSaveKeepsTheOldFile) {
+    const QString path = dir.filePath("alt.rtf");
+    writeFile(path, "alt");
+    QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    field.setLines({QStringLiteral("neu")});
+    QString error;
+    const bool saved = field.saveRtf(path, &error);
+    QFile::setPermissions(dir.path(),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    if (saved) {
+        GTEST_SKIP() << "running as a user who may write anywhere";
+    }
+    EXPECT_FALSE(error.isEmpty());
+    EXPECT_EQ(fileBytes(path), QByteArray("alt"));
+}
+
+TEST_F(RichTextFieldTest, PrintsTheTextAsOneTitledJob) {
+    field.setLines({QStringLiteral("Auswertung der Abschrift"), QString::fromUtf8("Fehler: 3")});
+    platform.pdfPath = dir.filePath("druck.pdf");
+    ASSERT_TRUE(field.print(QStringLiteral("Kasparo - Auswertung")));
+    ASSERT_EQ(platform.printJobs.size(), 1u);
+    EXPECT_EQ(platform.printJobs[0].title, QStringLiteral("Kasparo - Auswertung"));
+
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral("pdftotext"), {platform.pdfPath, QStringLiteral("-")});
+    ASSERT_TRUE(pdftotext.waitForFinished(20000)) << "pdftotext is part of the test set-up";
+    const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput());
+    EXPECT_TRUE(text.contains(QStringLiteral("Auswertung der Abschrift"))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("Fehler: 3")));
+
+    QProcess pdfinfo;
+    pdfinfo.start(QStringLiteral("pdfinfo"), {platform.pdfPath});
+    ASSERT_TRUE(pdfinfo.waitForFinished(20000));
+    EXPECT_TRUE(pdfinfo.readAllStandardOutput().contains("Kasparo - Auswertung"));
+
+    platform.printSucceeds = false;
+    EXPECT_FALSE(field.print(QStringLiteral("abgebrochen")));
 }

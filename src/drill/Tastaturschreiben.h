@@ -1,11 +1,135 @@
 #pragma once
 
 #include "app/fenster.h"
+#include "drill/steuerzeile.h"
 
-// The keyboard-writing drill window: lesson script, on-screen keyboard, exercises.
+class Panel;
+class QGroupBox;
+class QPushButton;
+class RichTextField;
+
+// The flags of the running drill: which keyboard scheme or line exercise is
+// active. The four keyboard flags mean that a keyboard exercise runs.
+struct DrillMode {
+    bool Volltastei = false;
+    bool Blindtastei = false;
+    bool Bahntastei = false;
+    bool Teiltastei = false;
+    bool Wortaufbau = false;
+    bool Abschreibtext = false;
+    bool Rasterzeile = false;
+    bool Normalzeile = false;
+    bool FreeMode = false;
+
+    bool irgendeiner() const;
+    bool tastaturUebung() const { return Volltastei || Blindtastei || Bahntastei || Teiltastei; }
+};
+
+// The keyboard-writing window: the lesson script in its invisible holder, the
+// on-screen keyboard, the three line exercises, the information field and the
+// unit's clock and line counter.
 class TFensterTastaturschreiben : public Fenster {
     Q_OBJECT
 public:
-    explicit TFensterTastaturschreiben(Anwendung& anwendung)
-        : Fenster(anwendung, QStringLiteral("FensterTastaturschreiben")) {}
+    explicit TFensterTastaturschreiben(Anwendung& anwendung);
+    ~TFensterTastaturschreiben() override;
+
+    // Walks the script from ScriptLineIndex until an exercise runs, the unit
+    // ends or a step stops.
+    void BildschirmEinrichten();
+    // Waits while window events go on; keystrokes meanwhile are dropped by InputBlocked.
+    void Pause(int ms);
+    // Holds a new info block readable for five seconds.
+    void InfoStopp();
+    void ZeilenZaehler();
+
+    // Keyboard schemes.
+    void VollTastatur();
+    void BlindTastatur();
+    void TeilTastatur(const QString& keySet);
+    void ZiffernblockTastatur();
+    void DynamischeTastatur(int key);
+
+    // Line exercises, primed with key 0.
+    void Normalzeile(int key);
+    void Rasterzeile(int key);
+    void WortaufbauUebung(int key);
+
+    // Instruction display.
+    void InfozeilenNormal();
+    void InfoImInfofeld(const QString& text, int nummer);
+    void FingerWegZeigen();
+    void Grundstellung();
+
+    void TastaturschreibenBeenden(bool regulaer);
+
+    // The script's line `index` as it stands in the holder (uncleaned).
+    QString Skriptzeile(int index) const;
+    int Skriptzeilenzahl() const;
+
+    DrillMode Modus;
+    bool InputBlocked = false;
+    int DrillLineCount = 0;
+    int DrillLineNumber = 0;
+    QString TeilKeySet;
+    QString WegChars;
+    QChar LastTypedChar;
+
+    RichTextField* Steuerdatei;
+    RichTextField* Texteingabefeld;
+    QGroupBox* NormalTastatur;
+    QGroupBox* NormalzeilenFeld;
+    QGroupBox* Rasterzeilenfeld;
+    QGroupBox* WortaufbauFeld;
+    Panel* NormalzeileReturn;
+    Panel* RasterzeileReturn;
+    Panel* WortaufbauReturn;
+    Panel* NormalzeileBack;
+    Panel* RasterzeileBack;
+    Panel* WortaufbauBack;
+    Panel* InfoFeld;
+    Panel* Infozeile1;
+    Panel* InfoZeile2;
+    Panel* InfoZeile3;
+    Panel* InfoZeile4;
+    Panel* InfoZeile5;
+    Panel* StoppStart;
+    Panel* NummernFingerwege;
+    QPushButton* TasteiZeileButton;
+    Panel* Zusatzuebung;
+    Panel* Uhr;
+    Panel* Zeilennummern;
+    Panel* KlickZeile;
+    QPushButton* AbbrechenButton;
+
+Q_SIGNALS:
+    // The unit has ended, regularly or by abort.
+    void LerneinheitBeendet(bool regulaer);
+
+private:
+    // How a command leaves the set-up loop: go on with the next line as a
+    // command, end the loop through the final step, or stop at once.
+    enum class Schritt { Weiter, Ende, Stopp };
+
+    Schritt befehlAusfuehren(QString& s);
+    Schritt tastaturBefehl(QString& s, Befehl befehl);
+    Schritt zeilenBefehl(QString& s, Befehl befehl);
+    Schritt fingerweg(QString& s);
+    Schritt infoBlock(QString& s);
+    void ohneBefehl();
+    void schlussschritt(const QString& s);
+
+    void naechsteZeile(QString& s, bool charPosZuruecksetzen = true);
+    bool ersteUebungszeile(QString& s);
+    bool kopfbefehlFortsetzen(QString& s);
+    void normalTastei();
+    void schemaWechsel(Befehl befehl);
+    void modusSetzen(const DrillMode& modus, Befehl befehl);
+    void volltasteiAufZeile(const QString& zeile);
+    void erwartetesZeichenSetzen();
+    void lesepause(bool vorWeg);
+    bool nurLeerzeilenAb(int index) const;
+    QString saubereZeile(int index) const;
+
+    Panel* Infozeile(int nummer) const;
 };

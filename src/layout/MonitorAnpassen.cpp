@@ -2,9 +2,11 @@
 
 #include "app/Ruvasko.h"
 #include "app/anwendung.h"
+#include "drill/Tastaturschreiben.h"
 #include "layout/screenclass.h"
 #include "ui/panel.h"
 #include "ui/platform.h"
+#include "ui/richtextfield.h"
 
 #include <QGroupBox>
 #include <QPushButton>
@@ -18,6 +20,15 @@ struct Rechteck {
 struct Schriftzeile {
     int top, height, font;
 };
+
+void setzeRechteck(QWidget* widget, const Rechteck& r) {
+    widget->setGeometry(r.left, r.top, r.width, r.height);
+}
+
+QSize fenstergroesse(const ProgramState& s) {
+    return perClass(
+        s, std::array{QSize(800, 600), QSize(1024, 768), QSize(1152, 864), QSize(1280, 960)});
+}
 
 void setzeSchrift(QWidget* widget, int height) {
     QFont font = widget->font();
@@ -42,14 +53,96 @@ void TFensterBildschirmAnpassen::BildschirmAufloesung() {
 }
 
 void TFensterBildschirmAnpassen::Bildschirm() {
+    tastaturschreibenFenster();
+    NormalTastei();
     AuswahlFenster();
+}
+
+void TFensterBildschirmAnpassen::NormalTastei() {
+    const auto tastatur = perClass<Rechteck>(
+        state(),
+        {{{25, 50, 760, 325}, {34, 54, 945, 409}, {42, 60, 1050, 454}, {54, 67, 1165, 510}}});
+    setzeRechteck(anwendung().FensterTastaturschreiben().NormalTastatur, tastatur);
+}
+
+void TFensterBildschirmAnpassen::tastaturschreibenFenster() {
+    const ProgramState& s = state();
+    TFensterTastaturschreiben& f = anwendung().FensterTastaturschreiben();
+    f.setFixedSize(fenstergroesse(s));
+    // Controls without a fixed table scale with the window width from the
+    // 800 class.
+    const auto skaliert = [&s](Rechteck r) {
+        const double faktor = perClass(s, std::array{1.0, 1.28, 1.44, 1.6});
+        return Rechteck{int(r.left * faktor), int(r.top * faktor), int(r.width * faktor),
+                        int(r.height * faktor)};
+    };
+
+    const auto eingabe = perClass<Rechteck>(
+        s,
+        {{{25, 400, 760, 105}, {32, 488, 945, 140}, {42, 520, 1050, 160}, {54, 600, 1165, 200}}});
+    setzeRechteck(f.Texteingabefeld, eingabe);
+    f.Texteingabefeld->setTextFont(QStringLiteral("Courier New"),
+                                   perClass(s, std::array{-16, -21, -24, -25}));
+
+    const auto info = perClass<Rechteck>(
+        s,
+        {{{25, 370, 760, 140}, {32, 488, 945, 177}, {42, 520, 1050, 196}, {54, 600, 1165, 216}}});
+    setzeRechteck(f.InfoFeld, info);
+    const auto zeile = perClass<Rechteck>(
+        s, {{{94, 13, 670, 24}, {96, 15, 840, 30}, {106, 17, 930, 33}, {110, 19, 1050, 36}}});
+    const int zeilenSchrift = perClass(s, std::array{-18, -23, -26, -29});
+    const std::array<Panel*, 5> zeilen{f.Infozeile1, f.InfoZeile2, f.InfoZeile3, f.InfoZeile4,
+                                       f.InfoZeile5};
+    for (std::size_t i = 0; i < zeilen.size(); ++i) {
+        zeilen[i]->setGeometry(zeile.left, zeile.top + int(i) * zeile.height, zeile.width,
+                               zeile.height);
+        zeilen[i]->setFont(QStringLiteral("Arial"), zeilenSchrift);
+    }
+    const QSize stopp =
+        perClass(s, std::array{QSize(93, 33), QSize(95, 38), QSize(108, 42), QSize(114, 50)});
+    f.StoppStart->setGeometry(QRect(QPoint(0, zeile.top), stopp));
+    f.StoppStart->setFont(QStringLiteral("Arial"), perClass(s, std::array{-18, -22, -24, -26}),
+                          true);
+
+    const int knopfSchrift = perClass(s, std::array{-13, -16, -18, -20});
+    setzeRechteck(
+        f.TasteiZeileButton,
+        perClass<Rechteck>(
+            s, {{{250, 20, 120, 26}, {350, 24, 145, 30}, {400, 27, 160, 33}, {410, 30, 180, 38}}}));
+    setzeRechteck(
+        f.AbbrechenButton,
+        perClass<Rechteck>(
+            s,
+            {{{665, 20, 120, 26}, {832, 24, 145, 30}, {930, 27, 160, 33}, {1035, 30, 180, 38}}}));
+    setzeRechteck(f.Uhr, skaliert({25, 20, 120, 26}));
+    setzeRechteck(f.Zeilennummern, skaliert({380, 20, 150, 26}));
+    setzeRechteck(f.KlickZeile, skaliert({530, 20, 130, 26}));
+    setzeRechteck(f.Zusatzuebung, skaliert({25, 520, 300, 26}));
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{f.TasteiZeileButton, f.AbbrechenButton, f.Uhr,
+                                         f.Zeilennummern, f.KlickZeile, f.Zusatzuebung}) {
+        setzeSchrift(w, knopfSchrift);
+    }
+
+    // The line exercises take the place of the keyboard.
+    const Rechteck uebung = skaliert({25, 80, 760, 220});
+    for (QGroupBox* feld : {f.NormalzeilenFeld, f.Rasterzeilenfeld, f.WortaufbauFeld}) {
+        setzeRechteck(feld, uebung);
+        setzeSchrift(feld, knopfSchrift);
+    }
+    const Rechteck symbol = skaliert({675, 70, 44, 50});
+    for (Panel* p : {f.NormalzeileReturn, f.RasterzeileReturn, f.WortaufbauReturn,
+                     f.NormalzeileBack, f.RasterzeileBack, f.WortaufbauBack}) {
+        setzeRechteck(p, symbol);
+        p->setFont(QStringLiteral("Arial"), perClass(s, std::array{-32, -40, -46, -52}), true);
+    }
 }
 
 void TFensterBildschirmAnpassen::AuswahlFenster() {
     const ProgramState& s = state();
     TFensterStart& start = anwendung().FensterStart();
 
-    start.setFixedSize(perClass<QSize>(s, {{{800, 600}, {1024, 768}, {1152, 864}, {1280, 960}}}));
+    start.setFixedSize(fenstergroesse(s));
 
     const auto menue = perClass<Rechteck>(
         s, {{{70, 60, 260, 350}, {64, 64, 330, 440}, {70, 75, 360, 490}, {50, 80, 430, 520}}});

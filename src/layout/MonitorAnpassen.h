@@ -11,5 +11,9 @@ public:
 
     void BildschirmAufloesung();
     void Bildschirm();
+    void NormalTastei();
     void AuswahlFenster();
+
+private:
+    void tastaturschreibenFenster();
 };

@@ -92,6 +92,9 @@ std::optional<FindRequest> TestPlatform::askFind(const QString&, bool) {
 
 void TestPlatform::pause(int ms) {
     pauses.push_back(ms);
+    if (duringPause) {
+        duringPause(ms);
+    }
     QCoreApplication::processEvents();
     advance(std::max(0, ms));
 }

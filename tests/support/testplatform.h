@@ -6,6 +6,7 @@
 #include <QStringList>
 
 #include <deque>
+#include <functional>
 #include <vector>
 
 // The platform of the tests: message boxes are recorded and answered from a
@@ -65,6 +66,9 @@ public:
     std::vector<PrintJob> printJobs;
     std::vector<int> pauses;
     int printerSetups = 0;
+
+    // Called at the start of every pause, while the caller waits.
+    std::function<void(int ms)> duringPause;
 
     QString clipboard;
     int screenWidth = 1024;

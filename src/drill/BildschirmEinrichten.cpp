@@ -1,0 +1,435 @@
+#include "drill/Tastaturschreiben.h"
+
+#include "app/anwendung.h"
+#include "app/programstate.h"
+#include "layout/MonitorAnpassen.h"
+#include "ui/panel.h"
+#include "ui/platform.h"
+#include "ui/richtextfield.h"
+
+#include <QGroupBox>
+#include <QPushButton>
+
+// The interpreter of the lesson script: each call walks from ScriptLineIndex
+// to the next drill line and primes its exercise.
+
+QString TFensterTastaturschreiben::saubereZeile(int index) const {
+    return SteuerStringNetto(Skriptzeile(index));
+}
+
+bool TFensterTastaturschreiben::nurLeerzeilenAb(int index) const {
+    for (int i = index; i < Skriptzeilenzahl(); ++i) {
+        if (!saubereZeile(i).isEmpty()) {
+            return false;
+        }
+    }
+    return true;
+}
+
+void TFensterTastaturschreiben::erwartetesZeichenSetzen() {
+    ProgramState& s = state();
+    const int index = s.CharPos - 1;
+    s.ExpectedChar = index >= 0 && index < s.ScriptLine.size() ? s.ScriptLine.at(index) : QChar();
+}
+
+void TFensterTastaturschreiben::naechsteZeile(QString& s, bool charPosZuruecksetzen) {
+    ProgramState& st = state();
+    ++st.ScriptLineIndex;
+    if (charPosZuruecksetzen) {
+        st.CharPos = 1;
+    }
+    st.ScriptLine = saubereZeile(st.ScriptLineIndex);
+    s = st.ScriptLine;
+}
+
+bool TFensterTastaturschreiben::kopfbefehlFortsetzen(QString& s) {
+    // A header command with nothing but empty lines after it leaves nothing
+    // to type: the unit ends there.
+    if (nurLeerzeilenAb(state().ScriptLineIndex + 1)) {
+        TastaturschreibenBeenden(true);
+        return false;
+    }
+    naechsteZeile(s, false);
+    return true;
+}
+
+bool TFensterTastaturschreiben::ersteUebungszeile(QString& s) {
+    ProgramState& st = state();
+    // A keyboard command at the end of the script leaves nothing to type.
+    if (nurLeerzeilenAb(st.ScriptLineIndex + 1)) {
+        TastaturschreibenBeenden(true);
+        return false;
+    }
+    naechsteZeile(s);
+    while (st.ScriptLineIndex < Skriptzeilenzahl() && s.isEmpty()) {
+        naechsteZeile(s);
+    }
+    const int folgende = st.ScriptLineIndex + 1;
+    if (folgende < Skriptzeilenzahl() && !saubereZeile(folgende).isEmpty()) {
+        // A blank joins this drill line to the next one.
+        st.ScriptLine += QLatin1Char(' ');
+    }
+    erwartetesZeichenSetzen();
+    DynamischeTastatur(0);
+    return true;
+}
+
+void TFensterTastaturschreiben::schemaWechsel(Befehl befehl) {
+    const ProgramState& st = state();
+    switch (befehl) {
+    case Befehl::Blindtastei:
+        if (!Modus.Blindtastei || st.NumpadMode) {
+            Modus.Blindtastei = true;
+            normalTastei();
+        }
+        return;
+    case Befehl::Weg:
+    case Befehl::Frei:
+        if (Modus.Blindtastei) {
+            Modus.Blindtastei = false;
+            normalTastei();
+        }
+        return;
+    default:
+        if (Modus.Blindtastei || st.NumpadMode) {
+            Modus.Blindtastei = false;
+            normalTastei();
+        }
+        return;
+    }
+}
+
+void TFensterTastaturschreiben::normalTastei() {
+    anwendung().FensterBildschirmAnpassen().NormalTastei();
+}
+
+void TFensterTastaturschreiben::modusSetzen(const DrillMode& modus, Befehl befehl) {
+    ProgramState& st = state();
+    Modus = modus;
+    st.LineEndReached = false;
+    NormalzeileReturn->hide();
+    RasterzeileReturn->hide();
+    WortaufbauReturn->hide();
+    if (befehl != Befehl::Normalzeile && befehl != Befehl::Ziffernblock) {
+        st.NumpadMode = false;
+    }
+    if (modus.tastaturUebung()) {
+        NummernFingerwege->setVisible(st.HandImpairedMode);
+    } else if (modus.Wortaufbau || modus.Rasterzeile || modus.Normalzeile) {
+        NummernFingerwege->hide();
+    }
+}
+
+void TFensterTastaturschreiben::volltasteiAufZeile(const QString& zeile) {
+    ProgramState& st = state();
+    DrillMode volltastei;
+    volltastei.Volltastei = true;
+    modusSetzen(volltastei, Befehl::Volltastei);
+    VollTastatur();
+    st.CharPos = 1;
+    st.ScriptLine = zeile;
+    erwartetesZeichenSetzen();
+    DynamischeTastatur(0);
+}
+
+void TFensterTastaturschreiben::BildschirmEinrichten() {
+    AbbrechenButton->show();
+    QString s = saubereZeile(state().ScriptLineIndex);
+    if (s.size() < 4) {
+        return;
+    }
+    Schritt schritt = Schritt::Weiter;
+    while (schritt == Schritt::Weiter) {
+        InputBlocked = false;
+        if (!istBefehlszeile(s)) {
+            ohneBefehl();
+            break;
+        }
+        s = ohneBlankNachSlashes(s);
+        schritt = befehlAusfuehren(s);
+    }
+    if (schritt != Schritt::Stopp) {
+        schlussschritt(s);
+    }
+}
+
+TFensterTastaturschreiben::Schritt TFensterTastaturschreiben::befehlAusfuehren(QString& s) {
+    ProgramState& st = state();
+    const Befehl befehl = befehlVon(s);
+    switch (befehl) {
+    case Befehl::Volltastei:
+    case Befehl::Blindtastei:
+    case Befehl::Bahntastei:
+    case Befehl::Teiltastei:
+        return tastaturBefehl(s, befehl);
+    case Befehl::Wortaufbau:
+    case Befehl::Rasterzeile:
+    case Befehl::Normalzeile:
+    case Befehl::Abschreibtext:
+    case Befehl::Ziffernblock:
+        return zeilenBefehl(s, befehl);
+    case Befehl::Frei:
+    case Befehl::Ende: {
+        schemaWechsel(befehl);
+        DrillMode frei;
+        frei.FreeMode = true;
+        modusSetzen(frei, befehl);
+        NormalzeilenFeld->hide();
+        NormalTastatur->hide();
+        Rasterzeilenfeld->hide();
+        WortaufbauFeld->hide();
+        if (befehl == Befehl::Ende) {
+            TastaturschreibenBeenden(true);
+            return Schritt::Stopp;
+        }
+        naechsteZeile(s);
+        return Schritt::Ende;
+    }
+    case Befehl::Grundstellung:
+        Grundstellung();
+        if (!kopfbefehlFortsetzen(s)) {
+            return Schritt::Stopp;
+        }
+        return s.size() < 4 ? Schritt::Ende : Schritt::Weiter;
+    case Befehl::Hand:
+        st.HandImpairedMode = true;
+        anwendung().FensterBildschirmAnpassen().Bildschirm();
+        if (!kopfbefehlFortsetzen(s)) {
+            return Schritt::Stopp;
+        }
+        return s.size() >= 4 && istBefehlszeile(s) ? Schritt::Weiter : Schritt::Ende;
+    case Befehl::Korrektur:
+        if (const auto modus = korrekturModus(s)) {
+            st.CorrectionMode = *modus;
+        }
+        NormalzeileBack->hide();
+        RasterzeileBack->hide();
+        WortaufbauBack->hide();
+        if (!kopfbefehlFortsetzen(s)) {
+            return Schritt::Stopp;
+        }
+        return s.size() > 3 && istBefehlszeile(s) ? Schritt::Weiter : Schritt::Ende;
+    case Befehl::Weg:
+        return fingerweg(s);
+    case Befehl::Info:
+        return infoBlock(s);
+    case Befehl::Unbekannt:
+        break;
+    }
+    return Schritt::Ende;
+}
+
+TFensterTastaturschreiben::Schritt TFensterTastaturschreiben::tastaturBefehl(QString& s,
+                                                                             Befehl befehl) {
+    schemaWechsel(befehl);
+    DrillMode modus;
+    modus.Volltastei = befehl == Befehl::Volltastei;
+    modus.Blindtastei = befehl == Befehl::Blindtastei;
+    modus.Bahntastei = befehl == Befehl::Bahntastei;
+    modus.Teiltastei = befehl == Befehl::Teiltastei || befehl == Befehl::Bahntastei;
+    modusSetzen(modus, befehl);
+    switch (befehl) {
+    case Befehl::Volltastei:
+        VollTastatur();
+        break;
+    case Befehl::Blindtastei:
+        BlindTastatur();
+        break;
+    case Befehl::Bahntastei:
+        TeilKeySet.clear();
+        TeilTastatur(TeilKeySet);
+        break;
+    default:
+        TeilKeySet = teilKeySet(s, state().HandImpairedMode);
+        TeilTastatur(TeilKeySet);
+        break;
+    }
+    return ersteUebungszeile(s) ? Schritt::Ende : Schritt::Stopp;
+}
+
+TFensterTastaturschreiben::Schritt TFensterTastaturschreiben::zeilenBefehl(QString& s,
+                                                                           Befehl befehl) {
+    ProgramState& st = state();
+    if (befehl != Befehl::Ziffernblock) {
+        schemaWechsel(befehl);
+    }
+    DrillMode modus;
+    modus.Wortaufbau = befehl == Befehl::Wortaufbau;
+    modus.Rasterzeile = befehl == Befehl::Rasterzeile;
+    modus.Abschreibtext = befehl == Befehl::Abschreibtext;
+    modus.Normalzeile = befehl == Befehl::Normalzeile || befehl == Befehl::Abschreibtext;
+    modusSetzen(modus, befehl);
+    // An exercise command at the end of the script leaves nothing to type.
+    if (nurLeerzeilenAb(st.ScriptLineIndex + 1)) {
+        TastaturschreibenBeenden(true);
+        return Schritt::Stopp;
+    }
+    naechsteZeile(s);
+    switch (befehl) {
+    case Befehl::Wortaufbau:
+        while (s.isEmpty()) {
+            naechsteZeile(s);
+        }
+        erwartetesZeichenSetzen();
+        WortaufbauUebung(0);
+        break;
+    case Befehl::Rasterzeile:
+        erwartetesZeichenSetzen();
+        Rasterzeile(0);
+        break;
+    case Befehl::Ziffernblock:
+        st.NumpadMode = true;
+        st.LineStartPending = true;
+        ZiffernblockTastatur();
+        break;
+    default:
+        NormalzeilenFeld->setTitle(befehl == Befehl::Normalzeile ? QStringLiteral("  Normalzeile  ")
+                                                                 : QStringLiteral("  Fließtext  "));
+        st.LineStartPending = true;
+        Normalzeile(0);
+        break;
+    }
+    return Schritt::Ende;
+}
+
+TFensterTastaturschreiben::Schritt TFensterTastaturschreiben::fingerweg(QString& s) {
+    const std::optional<QString> zeichen = wegZeichen(s);
+    if (!zeichen) {
+        platform().message(
+            MessageKind::Information,
+            QStringLiteral("Beim Kommandowort //Weg fehlt das Zeichen,\rdessen Weg erklärt werden "
+                           "soll.\r\rBitte brechen Sie diese Lektion ab."));
+        InputBlocked = false;
+        return Schritt::Stopp;
+    }
+    schemaWechsel(Befehl::Weg);
+    NummernFingerwege->hide();
+    WegChars = *zeichen;
+    FingerWegZeigen();
+    if (state().ScriptLineIndex + 1 >= Skriptzeilenzahl()) {
+        TastaturschreibenBeenden(true);
+        return Schritt::Stopp;
+    }
+    naechsteZeile(s);
+    if (s.size() < 4) {
+        return Schritt::Ende;
+    }
+    if (istBefehlszeile(s)) {
+        return Schritt::Weiter;
+    }
+    platform().message(
+        MessageKind::Information,
+        QStringLiteral("Da keine Bildschirm-Darstellung nach der Erklärung des Fingerweges\r"
+                       "bestimmt wurde, wird als Ersatz eine Volltastei verwendet."));
+    volltasteiAufZeile(s);
+    return Schritt::Ende;
+}
+
+TFensterTastaturschreiben::Schritt TFensterTastaturschreiben::infoBlock(QString& s) {
+    ProgramState& st = state();
+    InfozeilenNormal();
+    const bool ersteZeile =
+        st.ScriptLineIndex == 0 || (st.ScriptLineIndex == 1 && st.HandImpairedMode);
+    if (!ersteZeile) {
+        StoppStart->show();
+    }
+    bool zusatzuebung = false;
+    int nummer = 1;
+    while (istInfozeile(s)) {
+        if (kuendigtZusatzuebungAn(s)) {
+            zusatzuebung = true;
+            if (st.EditionCompact) {
+                TastaturschreibenBeenden(true);
+                return Schritt::Stopp;
+            }
+        }
+        InfoImInfofeld(infoText(ohneBlankNachSlashes(s)), nummer++);
+        // An info block at the end of the script leaves nothing to type.
+        if (nurLeerzeilenAb(st.ScriptLineIndex + 1)) {
+            TastaturschreibenBeenden(true);
+            return Schritt::Stopp;
+        }
+        naechsteZeile(s);
+    }
+    while (s.isEmpty()) {
+        naechsteZeile(s);
+    }
+    if (zusatzuebung) {
+        DrillLineCount += zaehleUebungszeilen(Steuerdatei->lines(), st.ScriptLineIndex);
+        Zusatzuebung->setCaption(QStringLiteral(" Zusatzübung:  %1 bis %2")
+                                     .arg(DrillLineNumber + 1)
+                                     .arg(DrillLineCount));
+        Zusatzuebung->show();
+    }
+    if (s.size() < 4) {
+        return Schritt::Ende;
+    }
+    if (!istBefehlszeile(s)) {
+        ohneBefehl();
+        return Schritt::Ende;
+    }
+    if (!zusatzuebung && istEndeOderWeg(s)) {
+        lesepause(befehlVon(s) == Befehl::Weg);
+    }
+    return Schritt::Weiter;
+}
+
+void TFensterTastaturschreiben::lesepause(bool vorWeg) {
+    if (vorWeg) {
+        NormalTastatur->hide();
+        NormalzeilenFeld->hide();
+        Rasterzeilenfeld->hide();
+        WortaufbauFeld->hide();
+        show();
+    }
+    for (QWidget* w : {static_cast<QWidget*>(Zusatzuebung), static_cast<QWidget*>(Uhr),
+                       static_cast<QWidget*>(Zeilennummern), static_cast<QWidget*>(KlickZeile),
+                       static_cast<QWidget*>(AbbrechenButton)}) {
+        w->hide();
+    }
+    InputBlocked = true;
+    StoppStart->show();
+    Pause(10000);
+    StoppStart->hide();
+    Pause(250);
+    for (QWidget* w : {static_cast<QWidget*>(Uhr), static_cast<QWidget*>(Zeilennummern),
+                       static_cast<QWidget*>(KlickZeile), static_cast<QWidget*>(AbbrechenButton)}) {
+        w->show();
+    }
+    InputBlocked = false;
+}
+
+void TFensterTastaturschreiben::ohneBefehl() {
+    if (Modus.irgendeiner() || state().NumpadMode) {
+        return;
+    }
+    NormalzeileReturn->hide();
+    RasterzeileReturn->hide();
+    WortaufbauReturn->hide();
+    TasteiZeileButton->hide();
+    volltasteiAufZeile(saubereZeile(state().ScriptLineIndex));
+    TasteiZeileButton->setText(QStringLiteral(" Blindtastei "));
+    TasteiZeileButton->show();
+}
+
+void TFensterTastaturschreiben::schlussschritt(const QString& s) {
+    ProgramState& st = state();
+    if (st.CharPos == 1) {
+        if (!s.isEmpty()) {
+            ++DrillLineNumber;
+        }
+        ZeilenZaehler();
+    }
+    if (st.NumpadMode && !Modus.Normalzeile) {
+        NormalzeilenFeld->hide();
+        Rasterzeilenfeld->hide();
+        WortaufbauFeld->hide();
+        NormalTastatur->show();
+        Modus.Volltastei = true;
+        ZiffernblockTastatur();
+        st.CharPos = 1;
+        st.ScriptLine = saubereZeile(st.ScriptLineIndex);
+        erwartetesZeichenSetzen();
+        DynamischeTastatur(0);
+    }
+}

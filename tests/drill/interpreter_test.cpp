@@ -1,0 +1,302 @@
+#include "lektion.h"
+#include "ui/panel.h"
+
+#include <QGroupBox>
+#include <QPushButton>
+
+using Interpreter = Lektion;
+
+TEST_F(Interpreter, FirstLineEmptyShowsNoExercise) {
+    starte({QString(), QStringLiteral("//Volltastei"), QStringLiteral("asdf")});
+    EXPECT_FALSE(fenster->Modus.irgendeiner());
+    EXPECT_EQ(st().ScriptLineIndex, 0);
+    EXPECT_TRUE(st().ScriptLine.isEmpty());
+    EXPECT_TRUE(enden.empty());
+}
+
+TEST_F(Interpreter, TeiltasteiBlockWithCorrection) {
+    starte({QStringLiteral("//Korrektur: ein"), QStringLiteral("//teiltastei:erui  "), QString(),
+            QStringLiteral("reis eis"), QStringLiteral("rier"), QStringLiteral("//Ende")},
+           Edition::School, 2);
+    EXPECT_EQ(st().CorrectionMode, 1);
+    EXPECT_TRUE(fenster->Modus.Teiltastei);
+    EXPECT_FALSE(fenster->Modus.Volltastei);
+    EXPECT_EQ(fenster->TeilKeySet, QString::fromUtf8("eruiasdfjklö"));
+    EXPECT_EQ(st().ScriptLineIndex, 3);
+    EXPECT_EQ(st().ScriptLine, QStringLiteral("reis eis ")); // joined to the next drill line
+    EXPECT_EQ(st().ExpectedChar, QLatin1Char('r'));
+    EXPECT_EQ(fenster->DrillLineNumber, 1);
+    EXPECT_EQ(fenster->Zeilennummern->caption(), QStringLiteral(" Zeile 1 von Zeile 2"));
+    EXPECT_FALSE(fenster->NormalTastatur->isHidden());
+
+    zeileFertig(); // the running exercise goes on with the next drill line
+    EXPECT_TRUE(fenster->Modus.Teiltastei);
+    EXPECT_EQ(fenster->DrillLineNumber, 2);
+    EXPECT_TRUE(enden.empty());
+
+    zeileFertig();
+    EXPECT_EQ(enden, std::vector<bool>{true});
+    EXPECT_TRUE(fenster->Modus.FreeMode);
+    EXPECT_TRUE(fenster->NormalTastatur->isHidden());
+    EXPECT_TRUE(platform.pauses.empty());
+}
+
+TEST_F(Interpreter, CorrectionOnlyForLowercaseEinOrAus) {
+    starte({QStringLiteral("//Korrektur: ein"), QStringLiteral("//Korrektur: Ein"),
+            QStringLiteral("//Volltastei"), QStringLiteral("asdf")});
+    EXPECT_EQ(st().CorrectionMode, 1);
+    starte({QStringLiteral("//Korrektur: aus"), QStringLiteral("//Volltastei"),
+            QStringLiteral("asdf")});
+    EXPECT_EQ(st().CorrectionMode, 0);
+    EXPECT_TRUE(fenster->Modus.Volltastei);
+    EXPECT_TRUE(fenster->NormalzeileBack->isHidden());
+}
+
+TEST_F(Interpreter, InfoBeforeEndeHoldsTenSecondsWithInputBlocked) {
+    starte({QStringLiteral("//Volltastei"), QStringLiteral("asdf"),
+            QString::fromUtf8("//Info: Gut gemacht!"), QStringLiteral("//Info:  Das war es."),
+            QStringLiteral("//Ende")});
+    std::vector<bool> gesperrt;
+    std::vector<bool> stopp;
+    platform.duringPause = [&](int) {
+        gesperrt.push_back(fenster->InputBlocked);
+        stopp.push_back(!fenster->StoppStart->isHidden());
+    };
+    zeileFertig();
+    EXPECT_EQ(fenster->Infozeile1->caption(), QStringLiteral(" Gut gemacht!"));
+    EXPECT_EQ(fenster->InfoZeile2->caption(), QStringLiteral("  Das war es."));
+    EXPECT_EQ(platform.pauses, (std::vector<int>{10000, 250}));
+    EXPECT_EQ(gesperrt, (std::vector<bool>{true, true}));
+    EXPECT_EQ(stopp, (std::vector<bool>{true, false}));
+    EXPECT_EQ(platform.tickMs(), 10250);
+    EXPECT_FALSE(fenster->InputBlocked);
+    EXPECT_EQ(enden, std::vector<bool>{true});
+}
+
+TEST_F(Interpreter, InfoBeforeAKeyboardStartsItAtOnceAndHoldsAtTheLineEnd) {
+    starte({QStringLiteral("//Volltastei"), QStringLiteral("asdf"),
+            QStringLiteral("//Info: Jetzt blind"), QStringLiteral("//Blindtastei"),
+            QString::fromUtf8("jklö")});
+    std::vector<bool> gesperrt;
+    platform.duringPause = [&](int) {
+        gesperrt.push_back(fenster->InputBlocked);
+        EXPECT_TRUE(fenster->AbbrechenButton->isHidden());
+    };
+    ++st().ScriptLineIndex;
+    fenster->BildschirmEinrichten();
+    EXPECT_TRUE(fenster->Modus.Blindtastei);
+    EXPECT_EQ(st().ScriptLine, QString::fromUtf8("jklö"));
+    EXPECT_FALSE(fenster->StoppStart->isHidden());
+    EXPECT_FALSE(fenster->InfoFeld->isHidden());
+    EXPECT_TRUE(platform.pauses.empty());
+
+    fenster->InfoStopp();
+    EXPECT_EQ(platform.pauses, std::vector<int>{5000});
+    EXPECT_EQ(gesperrt, std::vector<bool>{true});
+    EXPECT_TRUE(fenster->StoppStart->isHidden());
+    EXPECT_FALSE(fenster->AbbrechenButton->isHidden());
+    EXPECT_FALSE(fenster->InputBlocked);
+
+    fenster->InfoStopp(); // no new info block: no hold
+    EXPECT_EQ(platform.pauses.size(), 1u);
+}
+
+TEST_F(Interpreter, InfoOnTheFirstLineHasNoStoppPanel) {
+    starte({QStringLiteral("//Info: Willkommen"), QStringLiteral("//Volltastei"),
+            QStringLiteral("asdf")});
+    EXPECT_TRUE(fenster->StoppStart->isHidden());
+    EXPECT_EQ(fenster->Infozeile1->caption(), QStringLiteral(" Willkommen"));
+    EXPECT_TRUE(fenster->Modus.Volltastei);
+}
+
+TEST_F(Interpreter, OnlyFiveInfoLinesAreShown) {
+    QStringList skript;
+    for (int i = 1; i <= 6; ++i) {
+        skript << QStringLiteral("//Info: Zeile %1").arg(i);
+    }
+    skript << QStringLiteral("//Volltastei") << QStringLiteral("asdf");
+    starte(skript);
+    EXPECT_EQ(fenster->InfoZeile5->caption(), QStringLiteral(" Zeile 5"));
+    EXPECT_TRUE(fenster->Modus.Volltastei);
+}
+
+TEST_F(Interpreter, WegWithoutCharacterAsksToAbort) {
+    starte({QStringLiteral("//Weg"), QStringLiteral("//Volltastei"), QStringLiteral("asdf")});
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].kind, MessageKind::Information);
+    EXPECT_EQ(platform.messages[0].text,
+              QString::fromUtf8("Beim Kommandowort //Weg fehlt das Zeichen,\rdessen Weg erklärt "
+                                "werden soll.\r\rBitte brechen Sie diese Lektion ab."));
+    EXPECT_FALSE(fenster->Modus.irgendeiner());
+    EXPECT_FALSE(fenster->InputBlocked);
+}
+
+TEST_F(Interpreter, WegFollowedByADrillLineFallsBackToTheFullKeyboard) {
+    starte({QStringLiteral("//Weg: f"), QStringLiteral("fff jjj")});
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].text,
+              QString::fromUtf8("Da keine Bildschirm-Darstellung nach der Erklärung des "
+                                "Fingerweges\rbestimmt wurde, wird als Ersatz eine Volltastei "
+                                "verwendet."));
+    EXPECT_EQ(fenster->WegChars, QStringLiteral("f"));
+    EXPECT_TRUE(fenster->Modus.Volltastei);
+    EXPECT_EQ(st().ScriptLine, QStringLiteral("fff jjj"));
+    EXPECT_EQ(st().ExpectedChar, QLatin1Char('f'));
+}
+
+TEST_F(Interpreter, WegFollowedByACommandRunsIt) {
+    starte({QStringLiteral("//Weg: e"), QStringLiteral("//Teiltastei: e"), QStringLiteral("eee")});
+    EXPECT_TRUE(platform.messages.empty());
+    EXPECT_EQ(fenster->WegChars, QStringLiteral("e"));
+    EXPECT_TRUE(fenster->Modus.Teiltastei);
+    EXPECT_EQ(fenster->TeilKeySet, kGrundreihe);
+}
+
+TEST_F(Interpreter, BlanksAfterTheSlashes) {
+    starte({QStringLiteral("//  Normalzeile"), QStringLiteral("Das ist ein Satz.")});
+    EXPECT_TRUE(fenster->Modus.Normalzeile);
+    EXPECT_EQ(fenster->NormalzeilenFeld->title(), QStringLiteral("  Normalzeile  "));
+    EXPECT_FALSE(fenster->NormalzeilenFeld->isHidden());
+    EXPECT_TRUE(fenster->NormalTastatur->isHidden());
+    EXPECT_TRUE(st().LineStartPending);
+    EXPECT_EQ(st().ScriptLine, QStringLiteral("Das ist ein Satz."));
+}
+
+TEST_F(Interpreter, ThreeCharacterLines) {
+    starte({QStringLiteral("//V"), QStringLiteral("asdf")});
+    EXPECT_FALSE(fenster->Modus.irgendeiner());
+    EXPECT_EQ(fenster->DrillLineNumber, 0);
+
+    starte({QStringLiteral("//Volltastei"), QStringLiteral("asdf"), QStringLiteral("abc"),
+            QString::fromUtf8("jklö")},
+           Edition::School, 3);
+    EXPECT_EQ(fenster->DrillLineNumber, 1);
+    zeileFertig();
+    EXPECT_EQ(fenster->DrillLineNumber, 1);
+    zeileFertig();
+    EXPECT_EQ(fenster->DrillLineNumber, 2);
+}
+
+TEST_F(Interpreter, BlankOnlyLineIsAnEmptyLine) {
+    starte({QStringLiteral("//Blindtastei"), QStringLiteral("    "), QStringLiteral("asdf")});
+    EXPECT_TRUE(fenster->Modus.Blindtastei);
+    EXPECT_EQ(st().ScriptLineIndex, 2);
+    EXPECT_EQ(st().ScriptLine, QStringLiteral("asdf"));
+}
+
+TEST_F(Interpreter, DrillLineBeforeAnyCommandIsTypedOnTheFullKeyboard) {
+    starte({QStringLiteral("asdf jklö"), QStringLiteral("fdsa")});
+    EXPECT_TRUE(fenster->Modus.Volltastei);
+    EXPECT_EQ(st().ScriptLineIndex, 0);
+    EXPECT_EQ(st().ScriptLine, QString::fromUtf8("asdf jklö"));
+    EXPECT_EQ(fenster->TasteiZeileButton->text(), QStringLiteral(" Blindtastei "));
+    EXPECT_FALSE(fenster->TasteiZeileButton->isHidden());
+}
+
+TEST_F(Interpreter, NumpadModeReturnsToTheKeypadExercise) {
+    starte({QStringLiteral("//Ziffernblock"), QStringLiteral("456 654"), QStringLiteral("7894"),
+            QStringLiteral("//Normalzeile"), QStringLiteral("4 5 6"),
+            QStringLiteral("//Ziffernblock"), QStringLiteral("1230")});
+    EXPECT_TRUE(st().NumpadMode);
+    EXPECT_TRUE(fenster->Modus.Volltastei);
+    EXPECT_EQ(st().ScriptLine, QStringLiteral("456 654"));
+    EXPECT_EQ(st().ExpectedChar, QLatin1Char('4'));
+
+    zeileFertig(); // each keypad line is primed anew
+    EXPECT_EQ(st().ScriptLine, QStringLiteral("7894"));
+    EXPECT_EQ(st().ExpectedChar, QLatin1Char('7'));
+
+    zeileFertig();
+    EXPECT_TRUE(st().NumpadMode);
+    EXPECT_TRUE(fenster->Modus.Normalzeile);
+    EXPECT_FALSE(fenster->NormalzeilenFeld->isHidden());
+    EXPECT_EQ(st().ScriptLine, QStringLiteral("4 5 6"));
+
+    zeileFertig();
+    EXPECT_TRUE(fenster->Modus.Volltastei);
+    EXPECT_FALSE(fenster->Modus.Normalzeile);
+    EXPECT_FALSE(fenster->NormalTastatur->isHidden());
+    EXPECT_TRUE(fenster->NormalzeilenFeld->isHidden());
+    EXPECT_EQ(st().ScriptLine, QStringLiteral("1230"));
+}
+
+TEST_F(Interpreter, AKeyboardCommandClearsNumpadMode) {
+    starte({QStringLiteral("//Ziffernblock"), QStringLiteral("456"), QStringLiteral("//Volltastei"),
+            QStringLiteral("asdf")});
+    zeileFertig();
+    EXPECT_FALSE(st().NumpadMode);
+    EXPECT_TRUE(fenster->Modus.Volltastei);
+    EXPECT_EQ(st().ScriptLine, QStringLiteral("asdf"));
+}
+
+TEST_F(Interpreter, CompactEditionEndsAtTheAdditionalExercise) {
+    starte({QStringLiteral("//Volltastei"), QStringLiteral("asdf"),
+            QString::fromUtf8("//Info: Zusatzübung - für Schnelle"), QStringLiteral("//Volltastei"),
+            QString::fromUtf8("jklö")},
+           Edition::Compact, 1);
+    zeileFertig();
+    EXPECT_EQ(enden, std::vector<bool>{true});
+    EXPECT_TRUE(fenster->Infozeile1->caption().isEmpty());
+    EXPECT_TRUE(fenster->Zusatzuebung->isHidden());
+}
+
+TEST_F(Interpreter, OtherEditionsCountTheAdditionalExercise) {
+    starte({QStringLiteral("//Volltastei"), QStringLiteral("asdf"),
+            QString::fromUtf8("//Info: Zusatzübung - für Schnelle"), QStringLiteral("//Volltastei"),
+            QString::fromUtf8("jklö"), QStringLiteral("fdsa")},
+           Edition::School, 1);
+    zeileFertig();
+    EXPECT_TRUE(enden.empty());
+    EXPECT_EQ(fenster->DrillLineCount, 3);
+    EXPECT_EQ(fenster->Zusatzuebung->caption(), QString::fromUtf8(" Zusatzübung:  2 bis 3"));
+    EXPECT_FALSE(fenster->Zusatzuebung->isHidden());
+    EXPECT_TRUE(fenster->Modus.Volltastei);
+    EXPECT_EQ(fenster->DrillLineNumber, 2);
+}
+
+TEST_F(Interpreter, HandImpairedLessonKeepsItsKeySet) {
+    starte({QStringLiteral("//Ha"), QStringLiteral("//Info: Einhändig"),
+            QStringLiteral("//Teiltastei: xa"), QStringLiteral("xaxa")});
+    EXPECT_TRUE(st().HandImpairedMode);
+    EXPECT_TRUE(fenster->StoppStart->isHidden()); // second line of a hand-impaired lesson
+    EXPECT_EQ(fenster->TeilKeySet, QStringLiteral("xa"));
+    EXPECT_FALSE(fenster->NummernFingerwege->isHidden());
+}
+
+TEST_F(Interpreter, NothingLeftToTypeEndsTheUnit) {
+    starte({QStringLiteral("//Volltastei"), QStringLiteral("asdf"), QStringLiteral("//Blindtastei"),
+            QString()});
+    zeileFertig();
+    EXPECT_EQ(enden, std::vector<bool>{true});
+
+    enden.clear();
+    starte({QStringLiteral("//Normalzeile")});
+    EXPECT_EQ(enden, std::vector<bool>{true});
+
+    enden.clear();
+    starte({QStringLiteral("//Volltastei"), QStringLiteral("asdf"),
+            QStringLiteral("//Info: Schluss")});
+    zeileFertig();
+    EXPECT_EQ(enden, std::vector<bool>{true});
+    EXPECT_EQ(fenster->Infozeile1->caption(), QStringLiteral(" Schluss"));
+}
+
+TEST_F(Interpreter, FreeModeHidesExercisesAndKeyboard) {
+    starte({QStringLiteral("//Volltastei"), QStringLiteral("asdf"), QStringLiteral("//Frei"),
+            QStringLiteral("beliebig")});
+    zeileFertig();
+    EXPECT_TRUE(fenster->Modus.FreeMode);
+    EXPECT_FALSE(fenster->Modus.Volltastei);
+    EXPECT_TRUE(fenster->NormalTastatur->isHidden());
+    EXPECT_TRUE(fenster->NormalzeilenFeld->isHidden());
+    EXPECT_TRUE(enden.empty());
+}
+
+TEST_F(Interpreter, UnknownCommandEndsTheStepWithoutAMessage) {
+    starte({QStringLiteral("//Volltastei"), QStringLiteral("asdf"), QStringLiteral("//Xylophon"),
+            QStringLiteral("jklö")});
+    zeileFertig();
+    EXPECT_TRUE(platform.messages.empty());
+    EXPECT_TRUE(fenster->Modus.Volltastei);
+    EXPECT_EQ(st().ScriptLineIndex, 2);
+}

@@ -114,9 +114,17 @@ void TFensterBildschirmAnpassen::tastaturschreibenFenster() {
         perClass<Rechteck>(
             s,
             {{{665, 20, 120, 26}, {832, 24, 145, 30}, {930, 27, 160, 33}, {1035, 30, 180, 38}}}));
-    setzeRechteck(f.Uhr, skaliert({25, 20, 120, 26}));
-    setzeRechteck(f.Zeilennummern, skaliert({380, 20, 150, 26}));
-    setzeRechteck(f.KlickZeile, skaliert({530, 20, 130, 26}));
+    const Rechteck uhr = skaliert({25, 20, 130, 26});
+    setzeRechteck(f.Uhr,
+                  {uhr.left, f.AbbrechenButton->y(), uhr.width, f.AbbrechenButton->height()});
+    // The line counter and its click hint stand just left of the abort button.
+    const Rechteck klick = skaliert({0, 20, 135, 26});
+    const int klickLinks = f.AbbrechenButton->x() - 5 - klick.width;
+    setzeRechteck(f.KlickZeile,
+                  {klickLinks, f.AbbrechenButton->y(), klick.width, f.AbbrechenButton->height()});
+    const Rechteck zaehler = skaliert({0, 20, 150, 26});
+    setzeRechteck(f.Zeilennummern, {klickLinks - 5 - zaehler.width, f.AbbrechenButton->y(),
+                                    zaehler.width, f.AbbrechenButton->height()});
     setzeRechteck(f.Zusatzuebung, skaliert({25, 520, 300, 26}));
     for (QWidget* w :
          std::initializer_list<QWidget*>{f.TasteiZeileButton, f.AbbrechenButton, f.Uhr,

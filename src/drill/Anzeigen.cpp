@@ -14,49 +14,29 @@
 // of the keyboard and the three exercise areas is visible, the information
 // lines, the line counter and the timed holds.
 
-namespace {
-
-void nurSichtbar(QWidget* sichtbar, std::initializer_list<QWidget*> bereiche) {
-    for (QWidget* bereich : bereiche) {
-        bereich->setVisible(bereich == sichtbar);
+void TFensterTastaturschreiben::bereichZeigen(QGroupBox* bereich) {
+    for (QGroupBox* b : {NormalTastatur, NormalzeilenFeld, Rasterzeilenfeld, WortaufbauFeld}) {
+        b->setVisible(b == bereich);
     }
 }
 
-} // namespace
-
 void TFensterTastaturschreiben::VollTastatur() {
-    nurSichtbar(NormalTastatur,
-                {NormalTastatur, NormalzeilenFeld, Rasterzeilenfeld, WortaufbauFeld});
+    bereichZeigen(NormalTastatur);
 }
 
 void TFensterTastaturschreiben::BlindTastatur() {
-    VollTastatur();
+    bereichZeigen(NormalTastatur);
 }
 
 void TFensterTastaturschreiben::TeilTastatur(const QString&) {
-    VollTastatur();
+    bereichZeigen(NormalTastatur);
 }
 
 void TFensterTastaturschreiben::ZiffernblockTastatur() {
-    VollTastatur();
+    bereichZeigen(NormalTastatur);
 }
 
 void TFensterTastaturschreiben::DynamischeTastatur(int) {}
-
-void TFensterTastaturschreiben::Normalzeile(int) {
-    nurSichtbar(NormalzeilenFeld,
-                {NormalTastatur, NormalzeilenFeld, Rasterzeilenfeld, WortaufbauFeld});
-}
-
-void TFensterTastaturschreiben::Rasterzeile(int) {
-    nurSichtbar(Rasterzeilenfeld,
-                {NormalTastatur, NormalzeilenFeld, Rasterzeilenfeld, WortaufbauFeld});
-}
-
-void TFensterTastaturschreiben::WortaufbauUebung(int) {
-    nurSichtbar(WortaufbauFeld,
-                {NormalTastatur, NormalzeilenFeld, Rasterzeilenfeld, WortaufbauFeld});
-}
 
 void TFensterTastaturschreiben::InfozeilenNormal() {
     for (int nummer = 1; nummer <= 5; ++nummer) {
@@ -98,6 +78,11 @@ void TFensterTastaturschreiben::ZeilenZaehler() {
 }
 
 void TFensterTastaturschreiben::TastaturschreibenBeenden(bool regulaer) {
+    ++beendungen_;
+    // The exercise consumed the last typed character; it still belongs to the text.
+    if (regulaer && !LastTypedChar.isNull() && LastTypedChar != QLatin1Char('\r')) {
+        einfuegen(LastTypedChar);
+    }
     Modus = DrillMode();
     Modus.FreeMode = true;
     if (Texteingabefeld->document()->isEmpty()) {

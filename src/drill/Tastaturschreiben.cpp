@@ -60,6 +60,10 @@ TFensterTastaturschreiben::TFensterTastaturschreiben(Anwendung& anwendung)
 
     Texteingabefeld = new RichTextField(platform(), this, QStringLiteral("Texteingabefeld"));
     Texteingabefeld->setAcceptRichText(false);
+    Texteingabefeld->setContextMenuPolicy(Qt::NoContextMenu);
+    Texteingabefeld->setAcceptDrops(false);
+    Texteingabefeld->installEventFilter(this);
+    Texteingabefeld->viewport()->installEventFilter(this);
 
     NormalTastatur = bereich(this, QStringLiteral("NormalTastatur"), QString());
     NummernFingerwege = tafel(NormalTastatur, QStringLiteral("NummernFingerwege"), QString(),
@@ -91,6 +95,8 @@ TFensterTastaturschreiben::TFensterTastaturschreiben(Anwendung& anwendung)
                                          NormalzeileBack, RasterzeileBack, WortaufbauBack}) {
         w->hide();
     }
+
+    uebungsanzeigenAnlegen();
 
     InfoFeld = tafel(this, QStringLiteral("InfoFeld"), QString(), kInfoGelb);
     const QStringList infoNamen{QStringLiteral("Infozeile1"), QStringLiteral("InfoZeile2"),

@@ -1,10 +1,14 @@
 #pragma once
 
 #include "app/fenster.h"
+#include "drill/normalzeile.h"
 #include "drill/steuerzeile.h"
+
+#include <array>
 
 class Panel;
 class QGroupBox;
+class QKeyEvent;
 class QPushButton;
 class RichTextField;
 
@@ -62,6 +66,12 @@ public:
     void Grundstellung();
 
     void TastaturschreibenBeenden(bool regulaer);
+    void AbbrechenButtonClick();
+
+    // The key handler: judges a typed character (Backspace 8, Return 13,
+    // Escape 27, Tab 9) and lets it into the input field, drops it, starts a
+    // correction or breaks the line.
+    void TastenAbfrageKeypress(QChar zeichen);
 
     // The script's line `index` as it stands in the holder (uncleaned).
     QString Skriptzeile(int index) const;
@@ -102,11 +112,57 @@ public:
     Panel* KlickZeile;
     QPushButton* AbbrechenButton;
 
+    std::array<Panel*, kNormalzellen> Normal{};
+    std::array<Panel*, 13> Raster{};
+    QGroupBox* Zentrum;
+    Panel* Raster7L;
+    Panel* Raster7R;
+    Panel* Leerzeichen;
+    std::array<Panel*, 10> Wort{};
+    Panel* FarbeObenLinks;
+    Panel* FarbeMitteLinks;
+    Panel* FarbeUntenLinks;
+    Panel* FarbeObenRechts;
+    Panel* FarbeMitteRechts;
+    Panel* FarbeUntenRechts;
+
+    // The keypad scheme shows the Tab on its point key; the right arrow then types it.
+    bool PunktTasteAlsTab = false;
+
 Q_SIGNALS:
     // The unit has ended, regularly or by abort.
     void LerneinheitBeendet(bool regulaer);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    enum class Linienart { Normal, Raster, Wort };
+
+    void uebungsanzeigenAnlegen();
+    void TexteingabefeldKeyDown(QKeyEvent* event);
+    void TexteingabefeldMouseDown();
+    void linienUebung(Linienart art, QChar zeichen);
+    void linieBeendet(Linienart art, QChar zeichen);
+    void returnErwartet(Linienart art);
+    void bereichZeigen(QGroupBox* bereich);
+    bool laeuft(Linienart art) const;
+    Panel* returnPanel(Linienart art) const;
+    Panel* backPanel(Linienart art) const;
+    void laufendeUebung(QChar zeichen);
+    void korrekturBeginnen(QChar zeichen, bool warBackspace);
+    void einfuegen(const QString& text);
+    void zeilenumbruch();
+    void letztesZeichenLoeschen();
+    void normalzeileZeichnen();
+    void rasterzeileZeichnen();
+    void wortaufbauZeichnen();
+
+    Normalzeilenfenster normalFenster_;
+    QString rasterText_;
+    int beendungen_ = 0;
+    bool freiUmbruch_ = false;
+
     // How a command leaves the set-up loop: go on with the next line as a
     // command, end the loop through the final step, or stop at once.
     enum class Schritt { Weiter, Ende, Stopp };

@@ -3,6 +3,7 @@
 #include "app/Ruvasko.h"
 #include "app/anwendung.h"
 #include "drill/Tastaturschreiben.h"
+#include "drill/wortaufbau.h"
 #include "layout/screenclass.h"
 #include "ui/panel.h"
 #include "ui/platform.h"
@@ -138,11 +139,91 @@ void TFensterBildschirmAnpassen::tastaturschreibenFenster() {
         setzeRechteck(feld, uebung);
         setzeSchrift(feld, knopfSchrift);
     }
-    const Rechteck symbol = skaliert({675, 70, 44, 50});
-    for (Panel* p : {f.NormalzeileReturn, f.RasterzeileReturn, f.WortaufbauReturn,
-                     f.NormalzeileBack, f.RasterzeileBack, f.WortaufbauBack}) {
-        setzeRechteck(p, symbol);
-        p->setFont(QStringLiteral("Arial"), perClass(s, std::array{-32, -40, -46, -52}), true);
+    uebungszeilen(f);
+}
+
+void TFensterBildschirmAnpassen::uebungszeilen(TFensterTastaturschreiben& f) {
+    const ProgramState& s = state();
+    const QString courier = QStringLiteral("Courier New");
+    const int symbolSchrift = perClass(s, std::array{-32, -40, -46, -52});
+    const QSize symbol =
+        perClass(s, std::array{QSize(40, 40), QSize(50, 50), QSize(56, 56), QSize(62, 62)});
+
+    // Normal line: 36 touching cells; its Return panel moves under the current cell.
+    const int nLinks = perClass(s, std::array{14, 5, 17, 18});
+    const int nBreite = perClass(s, std::array{20, 26, 28, 31});
+    const int nOben = perClass(s, std::array{50, 64, 72, 80});
+    const int nHoehe = perClass(s, std::array{44, 56, 62, 70});
+    const int nSchrift = perClass(s, std::array{-26, -32, -36, -40});
+    for (std::size_t i = 0; i < f.Normal.size(); ++i) {
+        f.Normal[i]->setGeometry(nLinks + int(i) * nBreite, nOben, nBreite, nHoehe);
+        f.Normal[i]->setFont(courier, nSchrift, true);
+    }
+    const int unter = nOben + nHoehe + 12;
+    f.NormalzeileReturn->setGeometry(QRect(QPoint(nLinks, unter), symbol));
+    f.NormalzeileBack->setGeometry(
+        QRect(QPoint(nLinks + kNormalzellen * nBreite - symbol.width(), unter), symbol));
+
+    // Grid line: six cells, the large centre in its frame, six cells.
+    const int rBreite = perClass(s, std::array{44, 56, 62, 70});
+    const int rHoehe = perClass(s, std::array{50, 64, 72, 80});
+    const int rOben = perClass(s, std::array{80, 100, 112, 124});
+    const int rahmenBreite = 2 * rBreite + 16;
+    const int luecke = 6;
+    const int rLinks = (f.Rasterzeilenfeld->width() - 12 * rBreite - rahmenBreite - 2 * luecke) / 2;
+    const int rechts = rLinks + 6 * rBreite + rahmenBreite + 2 * luecke;
+    for (std::size_t i = 0; i < f.Raster.size(); ++i) {
+        if (i == 6) {
+            continue;
+        }
+        const int links = i < 6 ? rLinks + int(i) * rBreite : rechts + int(i - 7) * rBreite;
+        f.Raster[i]->setGeometry(links, rOben, rBreite, rHoehe);
+        f.Raster[i]->setFont(courier, nSchrift, true);
+    }
+    f.Raster7L->setGeometry(rLinks + 6 * rBreite, rOben, luecke, rHoehe);
+    f.Raster7R->setGeometry(rechts - luecke, rOben, luecke, rHoehe);
+    const int rahmenHoehe = rHoehe + perClass(s, std::array{70, 84, 92, 100});
+    f.Zentrum->setGeometry(rLinks + 6 * rBreite + luecke, rOben - (rahmenHoehe - rHoehe) / 2,
+                           rahmenBreite, rahmenHoehe);
+    setzeSchrift(f.Zentrum, perClass(s, std::array{-13, -16, -18, -20}));
+    const QRect mitte(8, perClass(s, std::array{26, 30, 32, 34}), rahmenBreite - 16,
+                      rahmenHoehe - perClass(s, std::array{34, 38, 40, 42}));
+    for (Panel* p : {f.Raster[6], f.Leerzeichen, f.RasterzeileReturn}) {
+        p->setGeometry(mitte);
+    }
+    f.Raster[6]->setFont(courier, 2 * nSchrift, true);
+    f.Leerzeichen->setFont(QStringLiteral("Arial"), nSchrift, true);
+    f.RasterzeileReturn->setFont(QStringLiteral("Arial"), 2 * nSchrift, true);
+    f.RasterzeileBack->setGeometry(
+        QRect(QPoint(rechts + 6 * rBreite - symbol.width(), rOben + rHoehe + 30), symbol));
+
+    // Word building: ten panels, the six colour panels beside them.
+    const int wBreite = perClass(s, std::array{56, 72, 80, 90});
+    const int wHoehe = perClass(s, std::array{70, 90, 100, 112});
+    const int wLinks = perClass(s, std::array{20, 26, 30, 32});
+    const int wOben = perClass(s, std::array{60, 76, 86, 96});
+    for (std::size_t i = 0; i < f.Wort.size(); ++i) {
+        f.Wort[i]->setGeometry(wLinks + int(i) * wBreite, wOben, wBreite, wHoehe);
+    }
+    const QSize farbe =
+        perClass(s, std::array{QSize(90, 30), QSize(115, 38), QSize(130, 42), QSize(144, 46)});
+    const int fLinks = wLinks + kWortpanels * wBreite + 16;
+    const std::array<Panel*, 6> farben{f.FarbeObenLinks,  f.FarbeMitteLinks,  f.FarbeUntenLinks,
+                                       f.FarbeObenRechts, f.FarbeMitteRechts, f.FarbeUntenRechts};
+    for (std::size_t i = 0; i < farben.size(); ++i) {
+        const int spalte = int(i) / 3;
+        const int zeile = int(i) % 3;
+        farben[i]->setGeometry(fLinks + spalte * (farbe.width() + 4),
+                               wOben + zeile * (farbe.height() + 4), farbe.width(), farbe.height());
+        farben[i]->setFont(QStringLiteral("Arial"), perClass(s, std::array{-12, -15, -17, -19}));
+    }
+    const int wUnter = wOben + wHoehe + 12;
+    f.WortaufbauReturn->setGeometry(QRect(QPoint(wLinks, wUnter), symbol));
+    f.WortaufbauBack->setGeometry(
+        QRect(QPoint(wLinks + kWortpanels * wBreite - symbol.width(), wUnter), symbol));
+    for (Panel* p : {f.NormalzeileReturn, f.WortaufbauReturn, f.NormalzeileBack, f.RasterzeileBack,
+                     f.WortaufbauBack}) {
+        p->setFont(QStringLiteral("Arial"), symbolSchrift, true);
     }
 }
 

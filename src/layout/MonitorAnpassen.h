@@ -2,6 +2,8 @@
 
 #include "app/fenster.h"
 
+class TFensterTastaturschreiben;
+
 // Never shown: determines the screen class when it is created and lays out
 // the other windows for it.
 class TFensterBildschirmAnpassen : public Fenster {
@@ -16,4 +18,5 @@ public:
 
 private:
     void tastaturschreibenFenster();
+    void uebungszeilen(TFensterTastaturschreiben& f);
 };

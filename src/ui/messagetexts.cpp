@@ -20,6 +20,8 @@ std::vector<MessageAnswer> answers(MessageButtons buttons) {
     switch (buttons) {
     case MessageButtons::Ok:
         return {MessageAnswer::Ok};
+    case MessageButtons::Cancel:
+        return {MessageAnswer::Cancel};
     case MessageButtons::OkCancel:
         return {MessageAnswer::Ok, MessageAnswer::Cancel};
     case MessageButtons::YesNo:

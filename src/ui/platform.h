@@ -14,7 +14,7 @@ class SecondTimer;
 // The four kinds of message box; their captions and icons follow the kind.
 enum class MessageKind { Information, Warning, Error, Confirmation };
 
-enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel };
+enum class MessageButtons { Ok, Cancel, OkCancel, YesNo, YesNoCancel };
 
 enum class MessageAnswer { Ok, Cancel, Yes, No };
 

@@ -3,9 +3,12 @@
 #include "app/anwendung.h"
 #include "app/programstate.h"
 #include "drill/Tastaturschreiben.h"
+#include "support/qtprinters.h"
 #include "support/testplatform.h"
 #include "ui/richtextfield.h"
 
+#include <QCoreApplication>
+#include <QKeyEvent>
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -36,6 +39,31 @@ protected:
     }
 
     ProgramState& st() { return anwendung->state(); }
+
+    // Sends each character as a key press to the input field, as the
+    // keyboard would: "\r" Return, "\b" Backspace, "\x1b" Escape.
+    void tippe(const QString& text) {
+        for (QChar c : text) {
+            int key = Qt::Key_unknown;
+            if (c == QLatin1Char('\r')) {
+                key = Qt::Key_Return;
+            } else if (c == QLatin1Char('\b')) {
+                key = Qt::Key_Backspace;
+            } else if (c == QChar(27)) {
+                key = Qt::Key_Escape;
+            } else if (c == QLatin1Char('\t')) {
+                key = Qt::Key_Tab;
+            }
+            taste(key, QString(c));
+        }
+    }
+
+    void taste(int key, const QString& text = {}) {
+        QKeyEvent druck(QEvent::KeyPress, key, Qt::NoModifier, text);
+        QCoreApplication::sendEvent(fenster->Texteingabefeld, &druck);
+    }
+
+    QString feld() const { return fenster->Texteingabefeld->toPlainText(); }
 
     TestPlatform platform;
     std::unique_ptr<Anwendung> anwendung;

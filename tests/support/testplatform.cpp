@@ -1,5 +1,6 @@
 #include "support/testplatform.h"
 
+#include "ui/messagetexts.h"
 #include "ui/printing.h"
 
 #include <QCoreApplication>
@@ -53,8 +54,7 @@ private:
 MessageAnswer TestPlatform::showMessage(MessageKind kind, const QString& text,
                                         MessageButtons buttons) {
     messages.push_back({kind, text, buttons});
-    const bool okFirst = buttons == MessageButtons::Ok || buttons == MessageButtons::OkCancel;
-    return takeFront(messageAnswers).value_or(okFirst ? MessageAnswer::Ok : MessageAnswer::Yes);
+    return takeFront(messageAnswers).value_or(messageAnswerAt(buttons, 0));
 }
 
 QString TestPlatform::openFileName(const QString& title, const QString& filter,

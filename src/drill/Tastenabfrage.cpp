@@ -1,0 +1,254 @@
+#include "drill/Tastaturschreiben.h"
+
+#include "app/programstate.h"
+#include "ui/panel.h"
+#include "ui/platform.h"
+#include "ui/richtextfield.h"
+
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QTextBlock>
+#include <QTextCursor>
+
+// Every keystroke in the input field comes here first: keys that must not
+// reach the field are filtered, characters are judged, and the verdict
+// decides what the field gets.
+
+namespace {
+
+const QChar kBackspace(8);
+const QChar kReturn(13);
+const QChar kEscape(27);
+const QChar kTab(9);
+const QChar kAkut(0xB4);
+const QChar kGravis(QLatin1Char('`'));
+
+// Navigation, editing and function keys never reach the field.
+bool wirdVerschluckt(int key) {
+    switch (key) {
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+    case Qt::Key_End:
+    case Qt::Key_Home:
+    case Qt::Key_Left:
+    case Qt::Key_Up:
+    case Qt::Key_Right:
+    case Qt::Key_Down:
+    case Qt::Key_Insert:
+    case Qt::Key_Delete:
+    case Qt::Key_CapsLock:
+    case Qt::Key_NumLock:
+    case Qt::Key_ScrollLock:
+        return true;
+    default:
+        return key >= Qt::Key_F1 && key <= Qt::Key_F12;
+    }
+}
+
+QChar zeichenVon(const QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_Backspace:
+        return kBackspace;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return kReturn;
+    case Qt::Key_Escape:
+        return kEscape;
+    case Qt::Key_Tab:
+        return kTab;
+    default:
+        break;
+    }
+    const QString text = event->text();
+    return text.size() == 1 && text.at(0).isPrint() ? text.at(0) : QChar();
+}
+
+} // namespace
+
+bool TFensterTastaturschreiben::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == Texteingabefeld && event->type() == QEvent::KeyPress) {
+        TexteingabefeldKeyDown(static_cast<QKeyEvent*>(event));
+        return true;
+    }
+    if (watched == Texteingabefeld->viewport() && (event->type() == QEvent::MouseButtonPress ||
+                                                   event->type() == QEvent::MouseButtonDblClick)) {
+        TexteingabefeldMouseDown();
+        return true;
+    }
+    return Fenster::eventFilter(watched, event);
+}
+
+void TFensterTastaturschreiben::TexteingabefeldKeyDown(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Right && state().NumpadMode && PunktTasteAlsTab) {
+        TastenAbfrageKeypress(kTab);
+        return;
+    }
+    if (wirdVerschluckt(event->key())) {
+        return;
+    }
+    const QChar zeichen = zeichenVon(event);
+    if (!zeichen.isNull()) {
+        TastenAbfrageKeypress(zeichen);
+    }
+}
+
+void TFensterTastaturschreiben::TexteingabefeldMouseDown() {
+    if (Texteingabefeld->isReadOnly()) {
+        Texteingabefeld->setReadOnly(false);
+    } else {
+        platform().message(MessageKind::Warning,
+                           QStringLiteral("Bitte nicht in das Eingabefeld klicken!"),
+                           MessageButtons::Cancel);
+    }
+    Texteingabefeld->moveCursor(QTextCursor::End);
+    Texteingabefeld->setFocus();
+}
+
+void TFensterTastaturschreiben::einfuegen(const QString& text) {
+    QTextCursor ende(Texteingabefeld->document());
+    ende.movePosition(QTextCursor::End);
+    ende.insertText(text);
+    Texteingabefeld->setTextCursor(ende);
+}
+
+void TFensterTastaturschreiben::zeilenumbruch() {
+    QTextCursor ende(Texteingabefeld->document());
+    ende.movePosition(QTextCursor::End);
+    ende.insertBlock();
+    Texteingabefeld->setTextCursor(ende);
+}
+
+void TFensterTastaturschreiben::letztesZeichenLoeschen() {
+    QTextCursor ende(Texteingabefeld->document());
+    ende.movePosition(QTextCursor::End);
+    ende.deletePreviousChar();
+    Texteingabefeld->setTextCursor(ende);
+}
+
+void TFensterTastaturschreiben::laufendeUebung(QChar zeichen) {
+    if (Modus.tastaturUebung()) {
+        DynamischeTastatur(zeichen.unicode());
+    } else if (Modus.Wortaufbau) {
+        WortaufbauUebung(zeichen.unicode());
+    } else if (Modus.Rasterzeile) {
+        Rasterzeile(zeichen.unicode());
+    } else if (Modus.Normalzeile) {
+        Normalzeile(zeichen.unicode());
+    }
+}
+
+void TFensterTastaturschreiben::TastenAbfrageKeypress(QChar zeichen) {
+    ProgramState& st = state();
+    if (InputBlocked || zeichen == kAkut || zeichen == kGravis ||
+        (zeichen == kReturn && Modus.tastaturUebung() && !st.LineEndReached)) {
+        return;
+    }
+    StoppStart->hide();
+    InfoFeld->hide();
+    st.DrillClockRunning = true;
+
+    if (zeichen == kEscape) {
+        // The abort question answers Escape; the key itself is not judged.
+        AbbrechenButtonClick();
+        return;
+    }
+    if (Modus.FreeMode) {
+        if (!freiUmbruch_) {
+            freiUmbruch_ = true;
+            Texteingabefeld->setWordWrap(true);
+        }
+        if (zeichen == kReturn) {
+            zeilenumbruch();
+        } else if (zeichen == kBackspace) {
+            letztesZeichenLoeschen();
+        } else {
+            einfuegen(zeichen);
+        }
+        return;
+    }
+    Texteingabefeld->setWordWrap(true);
+    if (st.CorrectionPending && zeichen != kBackspace) {
+        return;
+    }
+    const bool warBackspace = zeichen == kBackspace;
+    if (warBackspace) {
+        if (!Modus.tastaturUebung()) {
+            // Only a correction may delete; any other Backspace is dropped.
+            if (st.CorrectionPending) {
+                letztesZeichenLoeschen();
+                st.CorrectionPending = false;
+                NormalzeileBack->hide();
+                RasterzeileBack->hide();
+                WortaufbauBack->hide();
+            }
+            return;
+        }
+        zeichen = QLatin1Char('@');
+    }
+
+    LastTypedChar = zeichen;
+    const int vorher = beendungen_;
+    laufendeUebung(zeichen);
+    if (beendungen_ != vorher) {
+        st.KeyVerdict = 0;
+        return;
+    }
+    const int urteil = st.KeyVerdict;
+    st.KeyVerdict = 0;
+    switch (urteil) {
+    case 0:
+        if (warBackspace) {
+            letztesZeichenLoeschen();
+            const QString zeile = Texteingabefeld->document()->lastBlock().text();
+            LastTypedChar = zeile.isEmpty() ? QChar() : zeile.back();
+        } else if (zeichen != kReturn) {
+            einfuegen(zeichen);
+        }
+        break;
+    case 1:
+        korrekturBeginnen(zeichen, warBackspace);
+        break;
+    case 2:
+        einfuegen(zeichen);
+        zeilenumbruch();
+        break;
+    case 3:
+        zeilenumbruch();
+        break;
+    case 4:
+        einfuegen(QString(zeichen) + QLatin1Char(' '));
+        break;
+    default:
+        break;
+    }
+}
+
+void TFensterTastaturschreiben::korrekturBeginnen(QChar zeichen, bool warBackspace) {
+    ProgramState& st = state();
+    const bool returnErwartet = !NormalzeileReturn->isHidden() || !RasterzeileReturn->isHidden() ||
+                                !WortaufbauReturn->isHidden();
+    if (returnErwartet || st.CorrectionMode != 1 || st.CorrectionPending || warBackspace) {
+        return;
+    }
+    einfuegen(zeichen);
+    st.CorrectionPending = true;
+    st.ScriptLine.insert(st.CharPos - 1, kKorrekturmarke);
+    laufendeUebung(zeichen);
+    st.KeyVerdict = 0;
+}
+
+void TFensterTastaturschreiben::AbbrechenButtonClick() {
+    if (InputBlocked) {
+        return;
+    }
+    const MessageAnswer antwort = platform().message(
+        MessageKind::Confirmation,
+        QStringLiteral("Wollen Sie diese Lerneinheit tatsächlich beenden?"), MessageButtons::YesNo);
+    if (antwort == MessageAnswer::Yes) {
+        TastaturschreibenBeenden(false);
+        AbbrechenButton->hide();
+    } else {
+        Texteingabefeld->setFocus();
+    }
+}

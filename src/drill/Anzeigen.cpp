@@ -20,22 +20,6 @@ void TFensterTastaturschreiben::bereichZeigen(QGroupBox* bereich) {
     }
 }
 
-void TFensterTastaturschreiben::VollTastatur() {
-    bereichZeigen(NormalTastatur);
-}
-
-void TFensterTastaturschreiben::BlindTastatur() {
-    bereichZeigen(NormalTastatur);
-}
-
-void TFensterTastaturschreiben::TeilTastatur(const QString&) {
-    bereichZeigen(NormalTastatur);
-}
-
-void TFensterTastaturschreiben::ZiffernblockTastatur() {
-    bereichZeigen(NormalTastatur);
-}
-
 void TFensterTastaturschreiben::DynamischeTastatur(int) {}
 
 void TFensterTastaturschreiben::InfozeilenNormal() {

@@ -69,6 +69,7 @@ TFensterTastaturschreiben::TFensterTastaturschreiben(Anwendung& anwendung)
     NummernFingerwege = tafel(NormalTastatur, QStringLiteral("NummernFingerwege"), QString(),
                               kFensterGrau, Panel::Bevel::Flat);
     NummernFingerwege->hide();
+    tastaturAnlegen();
 
     NormalzeilenFeld =
         bereich(this, QStringLiteral("NormalzeilenFeld"), QStringLiteral("  Normalzeile  "));

@@ -3,6 +3,8 @@
 #include "app/fenster.h"
 #include "drill/normalzeile.h"
 #include "drill/steuerzeile.h"
+#include "keyboard/keyboardpicture.h"
+#include "keyboard/schemes.h"
 
 #include <array>
 
@@ -126,8 +128,14 @@ public:
     Panel* FarbeMitteRechts;
     Panel* FarbeUntenRechts;
 
+    // The on-screen keyboard: one panel per key, the finger walking a path,
+    // and the picture they show.
+    std::array<Panel*, tastei::kKeyCount> Taste{};
+    Panel* WegTaste;
+    tastei::KeyboardPicture Tastaturbild;
+    void TastaturZeigen();
     // The keypad scheme shows the Tab on its point key; the right arrow then types it.
-    bool PunktTasteAlsTab = false;
+    bool punktTasteAlsTab() const;
 
 Q_SIGNALS:
     // The unit has ended, regularly or by abort.
@@ -140,6 +148,9 @@ private:
     enum class Linienart { Normal, Raster, Wort };
 
     void uebungsanzeigenAnlegen();
+    void tastaturAnlegen();
+    tastei::SchemeState schemaZustand() const;
+    void punktTasteZuruecksetzen();
     void TexteingabefeldKeyDown(QKeyEvent* event);
     void TexteingabefeldMouseDown();
     void linienUebung(Linienart art, QChar zeichen);

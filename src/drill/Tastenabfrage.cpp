@@ -80,7 +80,7 @@ bool TFensterTastaturschreiben::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TFensterTastaturschreiben::TexteingabefeldKeyDown(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Right && state().NumpadMode && PunktTasteAlsTab) {
+    if (event->key() == Qt::Key_Right && state().NumpadMode && punktTasteAlsTab()) {
         TastenAbfrageKeypress(kTab);
         return;
     }

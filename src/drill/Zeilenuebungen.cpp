@@ -111,6 +111,9 @@ void TFensterTastaturschreiben::linienUebung(Linienart art, QChar zeichen) {
         } else {
             ++st.CharPos;
             if (art == Linienart::Normal) {
+                if (zeichen == QLatin1Char('\t')) {
+                    punktTasteZuruecksetzen();
+                }
                 normalzeileWeiter(normalFenster_);
                 if (zeichenAn(st.ScriptLine, st.CharPos) == kZeilenfuge) {
                     // The copy text moves on into its next script line.

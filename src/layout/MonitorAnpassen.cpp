@@ -4,11 +4,13 @@
 #include "app/anwendung.h"
 #include "drill/Tastaturschreiben.h"
 #include "drill/wortaufbau.h"
+#include "keyboard/keygeometry.h"
 #include "layout/screenclass.h"
 #include "ui/panel.h"
 #include "ui/platform.h"
 #include "ui/richtextfield.h"
 
+#include <QFontMetricsF>
 #include <QGroupBox>
 #include <QPushButton>
 
@@ -60,10 +62,45 @@ void TFensterBildschirmAnpassen::Bildschirm() {
 }
 
 void TFensterBildschirmAnpassen::NormalTastei() {
-    const auto tastatur = perClass<Rechteck>(
-        state(),
-        {{{25, 50, 760, 325}, {34, 54, 945, 409}, {42, 60, 1050, 454}, {54, 67, 1165, 510}}});
-    setzeRechteck(anwendung().FensterTastaturschreiben().NormalTastatur, tastatur);
+    const ProgramState& s = state();
+    TFensterTastaturschreiben& f = anwendung().FensterTastaturschreiben();
+    const tastei::KeyboardLayout layout = tastei::NormalTastei(
+        currentScreenClass(s), tastei::rowStartsFor(f.Modus.Blindtastei, s.HandImpairedMode));
+    f.NormalTastatur->setGeometry(layout.group);
+    setzeSchrift(f.NormalTastatur, perClass(s, std::array{-13, -16, -18, -20}));
+    f.Tastaturbild.place(layout);
+    for (Panel* taste : f.Taste) {
+        taste->setFont(QStringLiteral("Arial"), layout.keyFontHeight, true);
+    }
+    f.WegTaste->resize(layout.wegTaste);
+    f.WegTaste->setFont(QStringLiteral("Arial"), layout.keyFontHeight, true);
+    fingerwegNummern(f, layout);
+    f.TastaturZeigen();
+}
+
+void TFensterBildschirmAnpassen::fingerwegNummern(TFensterTastaturschreiben& f,
+                                                  const tastei::KeyboardLayout& layout) {
+    // The numbers 1 to 11 of the finger paths stand over the home-row columns,
+    // set with blanks in a font of fixed width.
+    using tastei::KeyId;
+    const std::array<KeyId, 11> spalten{KeyId::Key_A, KeyId::Key_S,  KeyId::Key_D, KeyId::Key_F,
+                                        KeyId::Key_G, KeyId::Key_H,  KeyId::Key_J, KeyId::Key_K,
+                                        KeyId::Key_L, KeyId::Key_Oe, KeyId::Key_Ae};
+    const QRect ziffern = layout[KeyId::Key_1];
+    const int hoehe = std::max(14, ziffern.top() - 20);
+    f.NummernFingerwege->setGeometry(0, ziffern.top() - hoehe - 2, layout.group.width(), hoehe);
+    f.NummernFingerwege->setFont(QStringLiteral("Courier New"), -(hoehe * 4 / 5), true);
+    f.NummernFingerwege->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    const qreal zeichenbreite =
+        std::max<qreal>(1, QFontMetricsF(f.NummernFingerwege->font()).horizontalAdvance('0'));
+    QString text;
+    for (std::size_t i = 0; i < spalten.size(); ++i) {
+        const QString nummer = QString::number(i + 1);
+        const qreal mitte = layout[spalten[i]].center().x() - f.NummernFingerwege->frameWidth();
+        const int anfang = qRound(mitte / zeichenbreite - nummer.size() / 2.0);
+        text += QString(std::max<qsizetype>(1, anfang - text.size()), QLatin1Char(' ')) + nummer;
+    }
+    f.NummernFingerwege->setCaption(text);
 }
 
 void TFensterBildschirmAnpassen::tastaturschreibenFenster() {

@@ -3,6 +3,9 @@
 #include "app/fenster.h"
 
 class TFensterTastaturschreiben;
+namespace tastei {
+struct KeyboardLayout;
+}
 
 // Never shown: determines the screen class when it is created and lays out
 // the other windows for it.
@@ -19,4 +22,5 @@ public:
 private:
     void tastaturschreibenFenster();
     void uebungszeilen(TFensterTastaturschreiben& f);
+    void fingerwegNummern(TFensterTastaturschreiben& f, const tastei::KeyboardLayout& layout);
 };

@@ -1,0 +1,96 @@
+#include "keyboard/keygeometry.h"
+#include "lektion.h"
+#include "ui/panel.h"
+
+#include <QGroupBox>
+
+// The panels of the on-screen keyboard show what the lesson's scheme asks for.
+using Bildschirmtastatur = Lektion;
+using tastei::KeyId;
+
+namespace {
+
+Panel* panel(TFensterTastaturschreiben* f, KeyId key) {
+    return f->Taste[tastei::indexOf(key)];
+}
+
+} // namespace
+
+TEST_F(Bildschirmtastatur, FullKeyboardShowsEveryKeyInItsFingerColour) {
+    starte({QStringLiteral("//Volltastei"), QStringLiteral("asdf")});
+    EXPECT_EQ(fenster->NormalTastatur->title(),
+              QStringLiteral("  Dynamisches Tasteischema als Volltastei  "));
+    EXPECT_EQ(panel(fenster, KeyId::Key_A)->objectName(), QStringLiteral("Taste_A"));
+    EXPECT_EQ(panel(fenster, KeyId::Key_A)->caption(), QStringLiteral("A"));
+    EXPECT_EQ(panel(fenster, KeyId::Key_A)->color(), tastei::farbe::Blau);
+    EXPECT_EQ(panel(fenster, KeyId::Key_S)->color(), tastei::farbe::Lime);
+    EXPECT_EQ(panel(fenster, KeyId::Key_K)->color(), tastei::farbe::Gelb);
+    EXPECT_EQ(panel(fenster, KeyId::Key_J)->color(), tastei::farbe::Weiss);
+    const auto layout = tastei::NormalTastei(ScreenClass::C1024, tastei::RowStarts::Staggered);
+    EXPECT_EQ(fenster->NormalTastatur->geometry(), layout.group);
+    EXPECT_EQ(panel(fenster, KeyId::Key_Q)->geometry(), layout[KeyId::Key_Q]);
+    EXPECT_TRUE(fenster->NummernFingerwege->isHidden());
+}
+
+TEST_F(Bildschirmtastatur, BlindSchemeAlignsTheRowsAndSwitchingBackStaggersThem) {
+    starte({QStringLiteral("//Blindtastei"), QStringLiteral("asdf"), QStringLiteral("//Volltastei"),
+            QStringLiteral("jklö")});
+    const auto aligned = tastei::NormalTastei(ScreenClass::C1024, tastei::RowStarts::Aligned);
+    const auto staggered = tastei::NormalTastei(ScreenClass::C1024, tastei::RowStarts::Staggered);
+    EXPECT_EQ(panel(fenster, KeyId::Key_Y)->geometry(), aligned[KeyId::Key_Y]);
+    EXPECT_EQ(panel(fenster, KeyId::Key_A)->caption().trimmed(), QString());
+    EXPECT_EQ(panel(fenster, KeyId::Key_A)->color(), tastei::farbe::Blau);
+    EXPECT_EQ(panel(fenster, KeyId::Key_1)->geometry(), panel(fenster, KeyId::Key_2)->geometry());
+
+    zeileFertig();
+    EXPECT_TRUE(fenster->Modus.Volltastei);
+    EXPECT_EQ(panel(fenster, KeyId::Key_Y)->geometry(), staggered[KeyId::Key_Y]);
+    EXPECT_NE(panel(fenster, KeyId::Key_1)->geometry(), panel(fenster, KeyId::Key_2)->geometry());
+    EXPECT_EQ(panel(fenster, KeyId::Key_A)->caption(), QStringLiteral("A"));
+}
+
+TEST_F(Bildschirmtastatur, PartialSchemeLabelsOnlyTheKeysOfItsSet) {
+    starte({QStringLiteral("//Teiltastei: er"), QStringLiteral("der")});
+    EXPECT_EQ(panel(fenster, KeyId::Key_E)->caption(), QStringLiteral("E"));
+    EXPECT_EQ(panel(fenster, KeyId::Key_R)->caption(), QStringLiteral("R"));
+    EXPECT_EQ(panel(fenster, KeyId::Key_J)->caption(), QStringLiteral("J"));
+    EXPECT_EQ(panel(fenster, KeyId::Key_T)->caption().trimmed(), QString());
+    EXPECT_EQ(panel(fenster, KeyId::Key_T)->color(), tastei::farbe::Weiss);
+}
+
+TEST_F(Bildschirmtastatur, HandImpairedLessonsShowTheFingerPathNumbers) {
+    starte({QStringLiteral("//Ha"), QStringLiteral("//Teiltastei: er"), QStringLiteral("der")});
+    EXPECT_FALSE(fenster->NummernFingerwege->isHidden());
+    const QString nummern = fenster->NummernFingerwege->caption();
+    EXPECT_TRUE(nummern.contains(QStringLiteral(" 1 ")));
+    EXPECT_TRUE(nummern.trimmed().endsWith(QStringLiteral("11")));
+    const auto aligned = tastei::NormalTastei(ScreenClass::C1024, tastei::RowStarts::Aligned);
+    EXPECT_EQ(panel(fenster, KeyId::Key_A)->geometry(), aligned[KeyId::Key_A]);
+}
+
+TEST_F(Bildschirmtastatur, KeypadSchemeAndItsTabOnThePointKey) {
+    starte({QStringLiteral("//Ziffernblock"), QStringLiteral("4\t5")});
+    EXPECT_EQ(fenster->NormalTastatur->title(),
+              QStringLiteral("  Dynamisches Tasteischema als Ziffernblock-Tastei  "));
+    EXPECT_EQ(panel(fenster, KeyId::Key_D)->caption(), QString::fromUtf8("÷"));
+    EXPECT_FALSE(fenster->punktTasteAlsTab());
+    fenster->Tastaturbild[KeyId::Key_Punkt].caption =
+        tastei::keyDef(KeyId::Key_Tab).label.toString();
+    EXPECT_TRUE(fenster->punktTasteAlsTab());
+}
+
+TEST_F(Bildschirmtastatur, ATypedTabRestoresThePointKeyOfTheKeypad) {
+    starte({QStringLiteral("//Ziffernblock"), QStringLiteral("4"), QStringLiteral("//Normalzeile"),
+            QStringLiteral("1\t2 3")});
+    zeileFertig();
+    ASSERT_TRUE(fenster->Modus.Normalzeile);
+    fenster->Tastaturbild[KeyId::Key_Punkt].caption =
+        tastei::keyDef(KeyId::Key_Tab).label.toString();
+    taste(Qt::Key_Right); // the right arrow types the Tab the point key shows
+    EXPECT_EQ(feld(), QString());
+    tippe(QStringLiteral("1"));
+    taste(Qt::Key_Right);
+    EXPECT_EQ(feld(), QStringLiteral("1\t"));
+    EXPECT_EQ(panel(fenster, KeyId::Key_Punkt)->caption(), QStringLiteral("."));
+    EXPECT_FALSE(fenster->punktTasteAlsTab());
+}

@@ -20,8 +20,6 @@ void TFensterTastaturschreiben::bereichZeigen(QGroupBox* bereich) {
     }
 }
 
-void TFensterTastaturschreiben::DynamischeTastatur(int) {}
-
 void TFensterTastaturschreiben::InfozeilenNormal() {
     for (int nummer = 1; nummer <= 5; ++nummer) {
         Infozeile(nummer)->setCaption(QString());

@@ -64,9 +64,10 @@ bool TFensterTastaturschreiben::ersteUebungszeile(QString& s) {
     while (st.ScriptLineIndex < Skriptzeilenzahl() && s.isEmpty()) {
         naechsteZeile(s);
     }
-    const int folgende = st.ScriptLineIndex + 1;
-    if (folgende < Skriptzeilenzahl() && !saubereZeile(folgende).isEmpty()) {
-        // A blank joins this drill line to the next one.
+    // A blank joins this drill line to a drill line that follows; before a
+    // command the line simply ends.
+    const QString folgende = saubereZeile(st.ScriptLineIndex + 1);
+    if (!folgende.isEmpty() && !istBefehlszeile(folgende)) {
         st.ScriptLine += QLatin1Char(' ');
     }
     erwartetesZeichenSetzen();

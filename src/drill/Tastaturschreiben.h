@@ -86,6 +86,7 @@ public:
     QString TeilKeySet;
     QString WegChars;
     QChar LastTypedChar;
+    QChar LastKeystrokeChar;
 
     RichTextField* Steuerdatei;
     RichTextField* Texteingabefeld;
@@ -131,6 +132,7 @@ public:
     // The on-screen keyboard: one panel per key, the finger walking a path,
     // and the picture they show.
     std::array<Panel*, tastei::kKeyCount> Taste{};
+    int TastenSchrifthoehe = -40;
     Panel* WegTaste;
     tastei::KeyboardPicture Tastaturbild;
     void TastaturZeigen();
@@ -151,6 +153,18 @@ private:
     void tastaturAnlegen();
     tastei::SchemeState schemaZustand() const;
     void punktTasteZuruecksetzen();
+    tastei::KeyLook schemaLook() const;
+    tastei::KeyLook markierLook() const;
+    bool inTeiltastei() const;
+    void tasteMalen(tastei::KeyId taste, bool zweitbelegung, tastei::KeyLook look);
+    void getippteTasteZuruecksetzen(QChar getippt, QChar naechstes);
+    bool weiterruecken(QChar getippt);
+    void naechsteTasteMarkieren();
+    void akzentMarkieren(QChar zeichen);
+    void umschalttastenMarkieren();
+    void wegTasteAufstellen(tastei::KeyId heimtaste, QPoint ort, bool akzent);
+    void wegHin(QChar zeichen);
+    void wegZurueck(QChar getippt, QChar naechstes);
     void TexteingabefeldKeyDown(QKeyEvent* event);
     void TexteingabefeldMouseDown();
     void linienUebung(Linienart art, QChar zeichen);

@@ -199,7 +199,7 @@ void TFensterTastaturschreiben::TastenAbfrageKeypress(QChar zeichen) {
     switch (urteil) {
     case 0:
         if (warBackspace) {
-            letztesZeichenLoeschen();
+            // The keyboard exercise has already taken the wrong key back.
             const QString zeile = Texteingabefeld->document()->lastBlock().text();
             LastTypedChar = zeile.isEmpty() ? QChar() : zeile.back();
         } else if (zeichen != kReturn) {

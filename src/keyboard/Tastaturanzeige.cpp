@@ -1,6 +1,7 @@
 #include "drill/Tastaturschreiben.h"
 
 #include "app/programstate.h"
+#include "keyboard/hervorhebung.h"
 #include "keyboard/schemes.h"
 #include "layout/screenclass.h"
 #include "ui/panel.h"
@@ -63,6 +64,11 @@ void TFensterTastaturschreiben::TastaturZeigen() {
         }
     }
     NummernFingerwege->setVisible(Tastaturbild.fingerNumbersVisible);
+    // The order hint of the accented letters needs a small font on the space bar.
+    const bool hinweis = Tastaturbild[tastei::KeyId::Key_Leer].caption == tastei::kReihenfolge;
+    Taste[tastei::indexOf(tastei::KeyId::Key_Leer)]->setFont(
+        QStringLiteral("Arial"),
+        hinweis ? -perClass(state(), std::array{12, 16, 17, 19}) : TastenSchrifthoehe, !hinweis);
 }
 
 bool TFensterTastaturschreiben::punktTasteAlsTab() const {

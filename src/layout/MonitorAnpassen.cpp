@@ -69,6 +69,7 @@ void TFensterBildschirmAnpassen::NormalTastei() {
     f.NormalTastatur->setGeometry(layout.group);
     setzeSchrift(f.NormalTastatur, perClass(s, std::array{-13, -16, -18, -20}));
     f.Tastaturbild.place(layout);
+    f.TastenSchrifthoehe = layout.keyFontHeight;
     for (Panel* taste : f.Taste) {
         taste->setFont(QStringLiteral("Arial"), layout.keyFontHeight, true);
     }

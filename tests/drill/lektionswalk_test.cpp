@@ -93,17 +93,17 @@ TEST_F(Lektionswalk, EveryCommandFromTheFirstLineToTheEnd) {
 
     const QChar keins;
     const std::vector<Stand> erwartet = {
-        {4, "Voll", QString::fromUtf8("asdf jklö "), 'a', 1, false},
-        {7, "Blind", QString::fromUtf8("fdsa ölkj "), 'f', 2, false},
-        {9, "Teil", "der reis ", 'd', 3, false},
-        {11, "Bahn+Teil", "asdf ", 'a', 4, false},
+        {4, "Voll", QString::fromUtf8("asdf jklö"), 'a', 1, false},
+        {7, "Blind", QString::fromUtf8("fdsa ölkj"), 'f', 2, false},
+        {9, "Teil", "der reis", 'd', 3, false},
+        {11, "Bahn+Teil", "asdf", 'a', 4, false},
         {13, "Wort", "Wort", 'W', 5, false},
         {15, "Raster", "raster", 'r', 6, false},
         {17, "Normal", "Ein Satz.", keins, 7, false},
         {18, "Normal", "Ein Satz.", keins, 7, false}, // paragraph end: nothing to set up
         {19, "Normal", "Ein Satz.", keins, 8, false}, // the exercise goes on
         {21, "Ab+Normal", "Ein Text", keins, 9, false},
-        {24, "Voll", "gag ", 'g', 10, false},
+        {24, "Voll", "gag", 'g', 10, false},
         {27, "Voll", "456", '4', 11, true},
         {29, "Frei", "frei", keins, 12, false},
         {30, "Frei", "frei", keins, 12, false}, // ended: nothing more is set up

@@ -1,0 +1,382 @@
+#include "drill/Tastaturschreiben.h"
+
+#include "app/anwendung.h"
+#include "app/programstate.h"
+#include "keyboard/hervorhebung.h"
+#include "layout/MonitorAnpassen.h"
+#include "layout/screenclass.h"
+#include "ui/panel.h"
+#include "ui/richtextfield.h"
+
+#include <QGroupBox>
+#include <QTextBlock>
+#include <QTextCursor>
+
+// The keyboard exercise: the next key of the drill line is marked; a correct
+// keystroke gives the key back its scheme look and moves on, at the end of
+// the line to the next script line.
+
+using tastei::KeyId;
+using tastei::KeyLook;
+
+namespace {
+
+const QChar kReturn(QLatin1Char('\r'));
+const QChar kTab(QLatin1Char('\t'));
+const QChar kAt(QLatin1Char('@'));
+
+QChar zeichenAn(const QString& zeile, int charPos) {
+    return charPos >= 1 && charPos <= zeile.size() ? zeile.at(charPos - 1) : QChar();
+}
+
+} // namespace
+
+KeyLook TFensterTastaturschreiben::schemaLook() const {
+    // Later schemes win; the finger-track scheme sets the partial flag too.
+    KeyLook look = KeyLook::Hidden;
+    if (Modus.Volltastei) {
+        look = KeyLook::Shown;
+    }
+    if (Modus.Blindtastei) {
+        look = KeyLook::BlindRest;
+    }
+    if (Modus.Teiltastei) {
+        look = KeyLook::Shown;
+    }
+    if (Modus.Bahntastei) {
+        look = KeyLook::Blank;
+    }
+    return look;
+}
+
+KeyLook TFensterTastaturschreiben::markierLook() const {
+    return Modus.Blindtastei ? KeyLook::Shown : KeyLook::Marked;
+}
+
+bool TFensterTastaturschreiben::inTeiltastei() const {
+    return Modus.Teiltastei && !Modus.Bahntastei;
+}
+
+void TFensterTastaturschreiben::tasteMalen(KeyId taste, bool zweitbelegung, KeyLook look) {
+    const ProgramState& st = state();
+    Tastaturbild.paint(taste, zweitbelegung, look,
+                       {Modus.Blindtastei, st.NumpadMode, st.ExpectedChar});
+}
+
+void TFensterTastaturschreiben::DynamischeTastatur(int key) {
+    ProgramState& st = state();
+    QChar getippt(static_cast<char16_t>(key));
+    bereichZeigen(NormalTastatur);
+    LastKeystrokeChar = getippt;
+    st.ExpectedChar = zeichenAn(st.ScriptLine, st.CharPos);
+    if (st.ExpectedChar == kKorrekturmarke) {
+        // The key that was due before the wrong keystroke is restored as if typed.
+        getippt = zeichenAn(st.ScriptLine, st.CharPos + 1);
+        st.ExpectedChar = getippt;
+    }
+    bool falsch = false;
+    if (!getippt.isNull() && getippt == st.ExpectedChar) {
+        getippteTasteZuruecksetzen(getippt, zeichenAn(st.ScriptLine, st.CharPos + 1));
+        if (weiterruecken(getippt)) {
+            TastaturZeigen();
+            return;
+        }
+    } else if (!getippt.isNull() && getippt != kReturn) {
+        st.KeyVerdict = 1;
+        falsch = true;
+    }
+    if (!Modus.FreeMode && !falsch) {
+        naechsteTasteMarkieren();
+    }
+    TastaturZeigen();
+}
+
+void TFensterTastaturschreiben::getippteTasteZuruecksetzen(QChar getippt, QChar naechstes) {
+    ProgramState& st = state();
+    if (Modus.Teiltastei) {
+        InputBlocked = true;
+    }
+    const KeyLook schema = schemaLook();
+    const auto taste = tastei::tasteFuer(getippt);
+    if (taste) {
+        if (Modus.Blindtastei) {
+            for (KeyId verdeckt : tastei::fuehrungFuer(getippt).verdecken) {
+                if (!tastei::isBlindHomeRowKey(verdeckt)) {
+                    tasteMalen(verdeckt, false, KeyLook::Hidden);
+                }
+            }
+        }
+        if (inTeiltastei()) {
+            const tastei::LookChoice wahl = tastei::teilKeyLook(*taste, TeilKeySet);
+            tasteMalen(*taste, wahl.shifted, wahl.look);
+        } else {
+            tasteMalen(*taste, false, schema);
+        }
+    }
+    if (getippt == kReturn) {
+        st.KeyVerdict = 3;
+        st.LineEndReached = false;
+        if (st.CorrectionMode == 3) {
+            st.CorrectionMode = 1;
+        }
+    } else if (getippt == kAt) {
+        if (st.NumpadMode) {
+            tasteMalen(KeyId::Key_Back, false, KeyLook::Hidden);
+        }
+        st.CorrectionPending = false;
+        letztesZeichenLoeschen();
+        st.ScriptLine.remove(st.ScriptLine.indexOf(kAt), 1);
+        --st.CharPos;
+    } else if (getippt == kTab && st.NumpadMode) {
+        punktTasteZuruecksetzen();
+    }
+    if (inTeiltastei() && !st.HandImpairedMode && !st.CorrectionPending) {
+        wegZurueck(getippt, naechstes);
+    }
+    if (tastei::istAkzentbuchstabe(getippt)) {
+        tastei::KeyState& leer = Tastaturbild[KeyId::Key_Leer];
+        leer.caption = tastei::keyDef(KeyId::Key_Leer).label.toString();
+        leer.color = tastei::farbe::Silber;
+        leer.fontColor = tastei::farbe::Weiss;
+        anwendung().FensterBildschirmAnpassen().NormalTastei();
+        if (Modus.Blindtastei) {
+            BlindTastatur();
+        }
+        const QChar vokal = tastei::grundvokal(getippt);
+        const KeyId vokaltaste = *tastei::tasteFuer(vokal);
+        tasteMalen(vokaltaste, false, schema);
+        if (Modus.Teiltastei) {
+            tasteMalen(KeyId::Key_Acc, false, KeyLook::Blank);
+            const QString formen = QString::fromUtf8("àáèéìíòóùú");
+            const qsizetype at = formen.indexOf(getippt) / 2 * 2;
+            const bool bekannt =
+                TeilKeySet.contains(formen.at(at)) || TeilKeySet.contains(formen.at(at + 1));
+            if (vokal == QLatin1Char('a')) {
+                tasteMalen(vokaltaste, false, schema);
+            } else {
+                tasteMalen(vokaltaste, false, bekannt ? KeyLook::Shown : KeyLook::Blank);
+            }
+        } else {
+            tasteMalen(KeyId::Key_Acc, tastei::mitGravis(getippt), schema);
+        }
+        st.ExpectedChar = vokal;
+    }
+    if (!st.NumpadMode) {
+        tasteMalen(KeyId::Key_ShiftLinks, false, schema);
+        tasteMalen(KeyId::Key_ShiftRechts, false, schema);
+    }
+}
+
+bool TFensterTastaturschreiben::weiterruecken(QChar getippt) {
+    ProgramState& st = state();
+    ++st.CharPos;
+    const bool zuEnde = st.CharPos > st.ScriptLine.size();
+    if (st.NumpadMode && zuEnde) {
+        if (!st.ScriptLine.endsWith(kTab)) {
+            if (!SteuerStringNetto(Skriptzeile(st.ScriptLineIndex + 1)).isEmpty() &&
+                !st.ScriptLine.endsWith(kReturn)) {
+                // Enter closes each keypad line that another follows.
+                st.ScriptLine += kReturn;
+            }
+        } else {
+            st.KeyVerdict = 2;
+        }
+    }
+    if (st.CharPos > st.ScriptLine.size()) {
+        st.CharPos = 1;
+        ++st.ScriptLineIndex;
+        st.ScriptLine = SteuerStringNetto(Skriptzeile(st.ScriptLineIndex));
+        if (st.ScriptLineIndex >= Skriptzeilenzahl()) {
+            TastaturschreibenBeenden(true);
+            return true;
+        }
+        if (!st.ScriptLine.isEmpty()) {
+            if (getippt != kReturn) {
+                st.KeyVerdict = 2;
+            }
+            const QString folgende = SteuerStringNetto(Skriptzeile(st.ScriptLineIndex + 1));
+            if (!folgende.isEmpty() && !folgende.startsWith(QLatin1Char('/'))) {
+                st.ScriptLine += QLatin1Char(' ');
+            }
+        } else {
+            st.ScriptLine = QStringLiteral("\r\r");
+        }
+        const int vorher = beendungen_;
+        BildschirmEinrichten();
+        InfoStopp();
+        if (beendungen_ != vorher) {
+            return true;
+        }
+        // Only now the new line has begun: had the unit ended, the end would
+        // still have needed the finishing character for the typed text.
+        LastTypedChar = QChar();
+    } else if (zeichenAn(st.ScriptLine, st.CharPos) == LastKeystrokeChar) {
+        // A doubled letter: the mark visibly goes off before it comes back.
+        Pause(250);
+    }
+    if (Modus.Teiltastei) {
+        InputBlocked = false;
+    }
+    return false;
+}
+
+void TFensterTastaturschreiben::naechsteTasteMarkieren() {
+    ProgramState& st = state();
+    if (Modus.Teiltastei) {
+        InputBlocked = true;
+    }
+    if (st.CharPos <= st.ScriptLine.size()) {
+        st.ExpectedChar = zeichenAn(st.ScriptLine, st.CharPos);
+        if (st.NumpadMode && st.ExpectedChar == QLatin1Char(' ') &&
+            st.CharPos < st.ScriptLine.size()) {
+            // A single blank between numbers on the keypad is passed over.
+            ++st.CharPos;
+            st.ExpectedChar = zeichenAn(st.ScriptLine, st.CharPos);
+            if (st.ExpectedChar != QLatin1Char(' ')) {
+                st.KeyVerdict = 4;
+                Pause(250);
+            }
+        }
+        if (st.ExpectedChar == kAt) {
+            st.CorrectionPending = true;
+        }
+        if (zeichenAn(st.ScriptLine, st.CharPos - 1) == kKorrekturmarke) {
+            --st.CharPos;
+            if (zeichenAn(st.ScriptLine, st.CharPos + 1) == kAt) {
+                st.ScriptLine.remove(st.CharPos - 1, 1);
+            } else {
+                st.ScriptLine[st.CharPos - 1] = kAt;
+            }
+            st.ExpectedChar = kAt;
+            st.CorrectionPending = true;
+        }
+        akzentMarkieren(st.ExpectedChar);
+    }
+    if (Modus.Teiltastei) {
+        InputBlocked = false;
+    }
+}
+
+void TFensterTastaturschreiben::akzentMarkieren(QChar zeichen) {
+    ProgramState& st = state();
+    const KeyLook markiert = markierLook();
+    if (tastei::istAkzentbuchstabe(zeichen)) {
+        if (Modus.Teiltastei && !st.HandImpairedMode) {
+            wegHin(zeichen);
+        }
+        tastei::KeyState& leer = Tastaturbild[KeyId::Key_Leer];
+        leer.caption = tastei::kReihenfolge;
+        leer.color = tastei::farbe::Blau;
+        leer.fontColor = tastei::farbe::Weiss;
+        tasteMalen(KeyId::Key_Acc, tastei::mitGravis(zeichen), markiert);
+        const QChar vokal = tastei::grundvokal(zeichen);
+        st.ExpectedChar = vokal;
+        tasteMalen(*tastei::tasteFuer(vokal), false, markiert);
+        umschalttastenMarkieren();
+        if (tastei::mitGravis(zeichen)) {
+            tasteMalen(KeyId::Key_ShiftLinks, false, KeyLook::Marked);
+        }
+        return;
+    }
+    const auto taste = tastei::tasteFuer(zeichen);
+    if (taste) {
+        if (Modus.Blindtastei) {
+            for (KeyId fuehrung : tastei::fuehrungFuer(zeichen).fuehrungstasten) {
+                tasteMalen(fuehrung, false, KeyLook::Blank);
+            }
+        }
+        if (inTeiltastei() && !st.HandImpairedMode && st.CharPos >= 2) {
+            wegHin(zeichen);
+        }
+        if (zeichen == kAt && st.NumpadMode) {
+            Tastaturbild[KeyId::Key_Back].geometry.moveLeft(
+                Tastaturbild[KeyId::Key_F].geometry.left());
+        }
+        if (zeichen == QLatin1Char('*') && st.NumpadMode) {
+            tasteMalen(KeyId::Key_S, true, markiert);
+            Tastaturbild[KeyId::Key_S].caption = QStringLiteral("*");
+        } else {
+            tasteMalen(*taste, tastei::istZweitbelegung(zeichen), markiert);
+        }
+        if (zeichen == kReturn) {
+            st.LineEndReached = true;
+            if (st.CorrectionMode == 1) {
+                st.CorrectionMode = 3;
+            }
+        } else if (zeichen == kTab && st.NumpadMode) {
+            tastei::KeyState& punkt = Tastaturbild[KeyId::Key_Punkt];
+            punkt.color = tastei::farbe::Rot;
+            punkt.fontColor = tastei::farbe::Weiss;
+            punkt.caption = tastei::keyDef(KeyId::Key_Tab).label.toString();
+        }
+    }
+    umschalttastenMarkieren();
+}
+
+void TFensterTastaturschreiben::umschalttastenMarkieren() {
+    const ProgramState& st = state();
+    if (st.NumpadMode) {
+        // The keypad has no shift keys to show.
+        return;
+    }
+    const tastei::Umschaltung umschalten = tastei::umschaltungFuer(st.ExpectedChar);
+    if (umschalten == tastei::Umschaltung::Keine) {
+        return;
+    }
+    const bool rechts = umschalten == tastei::Umschaltung::Rechts;
+    tasteMalen(rechts ? KeyId::Key_ShiftRechts : KeyId::Key_ShiftLinks, false, markierLook());
+    if (st.HandImpairedMode) {
+        tasteMalen(rechts ? KeyId::Key_ShiftLinks : KeyId::Key_ShiftRechts, false, KeyLook::Marked);
+    }
+}
+
+void TFensterTastaturschreiben::wegTasteAufstellen(KeyId heimtaste, QPoint ort, bool akzent) {
+    // The walking key is the finger: labelled with its home key, in its colour.
+    const tastei::KeyDef& heim = tastei::keyDef(heimtaste);
+    WegTaste->setCaption(akzent ? QStringLiteral("ö") : heim.label.toString());
+    WegTaste->setColor(tastei::fingerColor(heim.finger));
+    WegTaste->setFontColor(tastei::shownLabelColor(heimtaste));
+    TastaturZeigen();
+    WegTaste->move(ort);
+    WegTaste->show();
+    WegTaste->raise();
+}
+
+void TFensterTastaturschreiben::wegHin(QChar zeichen) {
+    const auto weg = tastei::fingerwegFuer(zeichen);
+    const auto ziel = tastei::istAkzentbuchstabe(zeichen) ? std::optional(KeyId::Key_Acc)
+                                                          : tastei::tasteFuer(zeichen);
+    if (!weg || !ziel) {
+        return;
+    }
+    const QRect heim = Tastaturbild[weg->heimtaste].geometry;
+    const QPoint schritt =
+        tastei::wegschritt(heim.topLeft(), Tastaturbild[*ziel].geometry.topLeft(), weg->teiler);
+    wegTasteAufstellen(weg->heimtaste, heim.topLeft(), tastei::istAkzentbuchstabe(zeichen));
+    for (int i = 0; i < weg->schritte; ++i) {
+        WegTaste->move(WegTaste->pos() + schritt);
+        Pause(weg->warteHin);
+    }
+    WegTaste->hide();
+}
+
+void TFensterTastaturschreiben::wegZurueck(QChar getippt, QChar naechstes) {
+    const auto weg = tastei::fingerwegFuer(getippt);
+    const auto taste = tastei::tasteFuer(getippt);
+    if (!weg || !taste || tastei::istAkzentbuchstabe(getippt)) {
+        return;
+    }
+    const QRect heim = Tastaturbild[weg->heimtaste].geometry;
+    const QRect ziel = Tastaturbild[*taste].geometry;
+    const QPoint schritt = tastei::wegschritt(heim.topLeft(), ziel.topLeft(), weg->teiler);
+    wegTasteAufstellen(weg->heimtaste, ziel.topLeft(), false);
+    for (int i = 0; i < weg->schritte; ++i) {
+        WegTaste->move(WegTaste->pos() - schritt);
+        Pause(weg->warteZurueck);
+    }
+    if (!tastei::kHomeRowChars.contains(naechstes)) {
+        WegTaste->move(heim.topLeft());
+        Pause(200);
+    }
+    WegTaste->hide();
+}

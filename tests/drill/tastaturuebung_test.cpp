@@ -1,0 +1,203 @@
+#include "keyboard/hervorhebung.h"
+#include "lektion.h"
+#include "ui/panel.h"
+
+#include <QGroupBox>
+
+// Keyboard exercises: the next key is marked, typed keys are judged.
+using Tastaturuebung = Lektion;
+using tastei::KeyId;
+using tastei::KeyLook;
+
+namespace {
+
+KeyLook look(TFensterTastaturschreiben* f, KeyId key) {
+    return f->Tastaturbild[key].look;
+}
+
+std::vector<KeyId> markiert(TFensterTastaturschreiben* f) {
+    std::vector<KeyId> keys;
+    for (std::size_t i = 0; i < tastei::kKeyCount; ++i) {
+        if (f->Tastaturbild.keys[i].look == KeyLook::Marked) {
+            keys.push_back(tastei::keyAt(i));
+        }
+    }
+    return keys;
+}
+
+} // namespace
+
+TEST_F(Tastaturuebung, SetUpMarksOnlyTheFirstKey) {
+    starte({QStringLiteral("//Volltastei"), QStringLiteral("asdf")});
+    EXPECT_EQ(markiert(fenster), std::vector<KeyId>{KeyId::Key_A});
+    EXPECT_EQ(fenster->Taste[tastei::indexOf(KeyId::Key_A)]->color(), tastei::farbe::Rot);
+    EXPECT_TRUE(platform.pauses.empty());
+    tippe(QStringLiteral("a"));
+    EXPECT_EQ(markiert(fenster), std::vector<KeyId>{KeyId::Key_S});
+    EXPECT_EQ(look(fenster, KeyId::Key_A), KeyLook::Shown);
+    EXPECT_EQ(feld(), QStringLiteral("a"));
+}
+
+TEST_F(Tastaturuebung, ADoubledLetterWaitsBeforeItIsMarkedAgain) {
+    starte({QStringLiteral("//Volltastei"), QStringLiteral("aas")});
+    tippe(QStringLiteral("a"));
+    EXPECT_EQ(platform.pauses, std::vector<int>{250});
+    tippe(QStringLiteral("a"));
+    EXPECT_EQ(platform.pauses, std::vector<int>{250});
+}
+
+TEST_F(Tastaturuebung, CapitalsMarkTheShiftKeyOfTheOtherHand) {
+    starte({QStringLiteral("//Volltastei"), QStringLiteral("Tor")});
+    EXPECT_EQ(markiert(fenster), (std::vector<KeyId>{KeyId::Key_T, KeyId::Key_ShiftRechts}));
+    tippe(QStringLiteral("t"));
+    EXPECT_FALSE(st().CorrectionPending);
+    EXPECT_EQ(feld(), QString()); // small t is a wrong key
+    tippe(QStringLiteral("T"));
+    EXPECT_EQ(look(fenster, KeyId::Key_T), KeyLook::Shown);
+    EXPECT_EQ(look(fenster, KeyId::Key_ShiftRechts), KeyLook::Shown);
+    EXPECT_EQ(look(fenster, KeyId::Key_ShiftLinks), KeyLook::Shown);
+    EXPECT_EQ(markiert(fenster), std::vector<KeyId>{KeyId::Key_O});
+}
+
+TEST_F(Tastaturuebung, HandImpairedCapitalsMarkBothShiftKeys) {
+    starte({QStringLiteral("//Ha"), QStringLiteral("//Volltastei"), QStringLiteral("Asdf")});
+    EXPECT_EQ(markiert(fenster),
+              (std::vector<KeyId>{KeyId::Key_A, KeyId::Key_ShiftLinks, KeyId::Key_ShiftRechts}));
+}
+
+TEST_F(Tastaturuebung, BlindSchemeRevealsTheKeyAndItsGuides) {
+    starte({QStringLiteral("//Blindtastei"), QString::fromUtf8("ß_")});
+    const tastei::KeyState& sz = fenster->Tastaturbild[KeyId::Key_Sz];
+    EXPECT_EQ(sz.look, KeyLook::Shown);
+    EXPECT_EQ(sz.caption, QString::fromUtf8("ß"));
+    EXPECT_EQ(sz.color, tastei::farbe::Blau);
+    EXPECT_EQ(look(fenster, KeyId::Key_P), KeyLook::Blank);
+    EXPECT_EQ(fenster->Tastaturbild[KeyId::Key_P].color, tastei::farbe::Blau);
+    tippe(QString::fromUtf8("ß"));
+    // "_" guides like "-": Ö and P; the shifted hyphen key is revealed.
+    EXPECT_EQ(look(fenster, KeyId::Key_P), KeyLook::Blank);
+    EXPECT_EQ(look(fenster, KeyId::Key_Oe), KeyLook::Blank);
+    EXPECT_EQ(look(fenster, KeyId::Key_Sz), KeyLook::Hidden);
+    EXPECT_EQ(fenster->Tastaturbild[KeyId::Key_Mitte].caption, QStringLiteral("_"));
+    tippe(QStringLiteral("_"));
+    EXPECT_EQ(look(fenster, KeyId::Key_P), KeyLook::Hidden);
+    EXPECT_EQ(look(fenster, KeyId::Key_Mitte), KeyLook::Hidden);
+}
+
+TEST_F(Tastaturuebung, AccentedLettersShowTheirOrder) {
+    starte({QStringLiteral("//Volltastei"), QString::fromUtf8("éè")});
+    EXPECT_EQ(markiert(fenster), (std::vector<KeyId>{KeyId::Key_Acc, KeyId::Key_E}));
+    EXPECT_EQ(fenster->Tastaturbild[KeyId::Key_Acc].caption, QString::fromUtf8("´"));
+    EXPECT_EQ(fenster->Tastaturbild[KeyId::Key_Leer].caption, tastei::kReihenfolge);
+    EXPECT_EQ(fenster->Tastaturbild[KeyId::Key_Leer].color, tastei::farbe::Blau);
+    EXPECT_EQ(st().ExpectedChar, QLatin1Char('e'));
+
+    tippe(QString::fromUtf8("é"));
+    EXPECT_EQ(fenster->Tastaturbild[KeyId::Key_Acc].caption, QStringLiteral("`"));
+    EXPECT_EQ(markiert(fenster),
+              (std::vector<KeyId>{KeyId::Key_Acc, KeyId::Key_E, KeyId::Key_ShiftLinks}));
+    tippe(QString::fromUtf8("è"));
+    EXPECT_EQ(feld(), QString::fromUtf8("éè"));
+    EXPECT_EQ(fenster->Tastaturbild[KeyId::Key_Leer].caption, QStringLiteral("Leer"));
+}
+
+TEST_F(Tastaturuebung, AWrongKeyWithCorrectionWantsBackspaceFirst) {
+    starte({QStringLiteral("//Korrektur: ein"), QStringLiteral("//Volltastei"),
+            QStringLiteral("asdf")});
+    tippe(QStringLiteral("ax"));
+    EXPECT_EQ(feld(), QStringLiteral("ax"));
+    EXPECT_TRUE(st().CorrectionPending);
+    EXPECT_EQ(markiert(fenster), std::vector<KeyId>{KeyId::Key_Back});
+    EXPECT_EQ(look(fenster, KeyId::Key_S), KeyLook::Shown); // the due key is restored
+    tippe(QStringLiteral("s"));
+    EXPECT_EQ(feld(), QStringLiteral("ax"));
+    tippe(QStringLiteral("\b"));
+    EXPECT_EQ(feld(), QStringLiteral("a"));
+    EXPECT_FALSE(st().CorrectionPending);
+    EXPECT_EQ(st().ScriptLine, QStringLiteral("asdf"));
+    EXPECT_EQ(markiert(fenster), std::vector<KeyId>{KeyId::Key_S});
+    tippe(QStringLiteral("sdf"));
+    EXPECT_EQ(feld(), QStringLiteral("asdf"));
+}
+
+TEST_F(Tastaturuebung, DrillLinesJoinWithABlankAndTheLastCharacterEndsTheUnit) {
+    starte({QStringLiteral("//Volltastei"), QStringLiteral("abc"), QStringLiteral("def")});
+    EXPECT_EQ(st().ScriptLine, QStringLiteral("abc "));
+    tippe(QStringLiteral("abc"));
+    EXPECT_EQ(markiert(fenster), std::vector<KeyId>{KeyId::Key_Leer});
+    tippe(QStringLiteral(" "));
+    EXPECT_EQ(feld(), QStringLiteral("abc \n"));
+    EXPECT_EQ(markiert(fenster), std::vector<KeyId>{KeyId::Key_D});
+    tippe(QStringLiteral("def"));
+    EXPECT_EQ(enden, std::vector<bool>{true});
+    EXPECT_EQ(feld(), QStringLiteral("abc \ndef"));
+}
+
+TEST_F(Tastaturuebung, ParagraphEndsWantReturnTwice) {
+    starte({QStringLiteral("//Korrektur: ein"), QStringLiteral("//Volltastei"),
+            QStringLiteral("abc"), QString(), QStringLiteral("def")});
+    tippe(QStringLiteral("abc"));
+    EXPECT_EQ(markiert(fenster), std::vector<KeyId>{KeyId::Key_Return});
+    EXPECT_TRUE(st().LineEndReached);
+    EXPECT_EQ(st().CorrectionMode, 3);
+    tippe(QStringLiteral("\r\r"));
+    EXPECT_FALSE(st().LineEndReached);
+    EXPECT_EQ(st().CorrectionMode, 1);
+    EXPECT_EQ(feld(), QStringLiteral("abc\n\n"));
+    EXPECT_EQ(markiert(fenster), std::vector<KeyId>{KeyId::Key_D});
+}
+
+TEST_F(Tastaturuebung, TheKeypadPassesOverASingleBlank) {
+    starte({QStringLiteral("//Ziffernblock"), QStringLiteral("12 34")});
+    tippe(QStringLiteral("12"));
+    EXPECT_EQ(feld(), QStringLiteral("12 "));
+    EXPECT_EQ(st().ExpectedChar, QLatin1Char('3'));
+    EXPECT_EQ(platform.pauses, std::vector<int>{250});
+}
+
+TEST_F(Tastaturuebung, FingerPathWalksOutAndBack) {
+    starte({QStringLiteral("//Teiltastei: e"), QStringLiteral("de")});
+    std::vector<QPoint> wege;
+    std::vector<bool> gesperrt;
+    platform.duringPause = [&](int) {
+        wege.push_back(fenster->WegTaste->pos());
+        gesperrt.push_back(fenster->InputBlocked);
+    };
+    const QPoint d = fenster->Tastaturbild[KeyId::Key_D].geometry.topLeft();
+    const QPoint e = fenster->Tastaturbild[KeyId::Key_E].geometry.topLeft();
+    const QPoint schritt = tastei::wegschritt(d, e, 5);
+    tippe(QStringLiteral("d")); // outward walk from D to E before E is marked
+    ASSERT_EQ(wege.size(), 5u);
+    EXPECT_EQ(wege.front(), d + schritt);
+    EXPECT_EQ(wege.back(), d + 5 * schritt);
+    EXPECT_EQ(platform.pauses, std::vector<int>(5, 40));
+    EXPECT_EQ(fenster->WegTaste->caption(), QStringLiteral("D"));
+    EXPECT_EQ(gesperrt, std::vector<bool>(5, true));
+    EXPECT_TRUE(fenster->WegTaste->isHidden());
+    EXPECT_FALSE(fenster->InputBlocked);
+
+    wege.clear();
+    platform.pauses.clear();
+    tippe(QStringLiteral("e")); // the way back, then onto the home key
+    ASSERT_EQ(wege.size(), 6u);
+    EXPECT_EQ(wege.front(), e - schritt);
+    EXPECT_EQ(wege[4], e - 5 * schritt);
+    EXPECT_EQ(wege.back(), d);
+    EXPECT_EQ(fenster->WegTaste->caption(), QStringLiteral("D"));
+    EXPECT_EQ(platform.pauses, (std::vector<int>{40, 40, 40, 40, 40, 200}));
+}
+
+TEST_F(Tastaturuebung, AKeyboardLessonTypedToItsEnd) {
+    starte({QStringLiteral("//Korrektur: ein"), QStringLiteral("//Volltastei"),
+            QString::fromUtf8("asdf jklö"), QStringLiteral("//Blindtastei"), QStringLiteral("fjfj"),
+            QStringLiteral("//Teiltastei: er"), QStringLiteral("der"), QStringLiteral("//Ende")},
+           Edition::School, 3);
+    tippe(QString::fromUtf8("asdf jklö"));
+    EXPECT_TRUE(fenster->Modus.Blindtastei);
+    tippe(QStringLiteral("fjfj"));
+    EXPECT_TRUE(fenster->Modus.Teiltastei);
+    tippe(QStringLiteral("der"));
+    EXPECT_EQ(enden, std::vector<bool>{true});
+    EXPECT_EQ(feld(), QString::fromUtf8("asdf jklö\nfjfj\nder"));
+    EXPECT_EQ(fenster->Zeilennummern->caption(), QStringLiteral(" Zeile 3 von Zeile 3"));
+}

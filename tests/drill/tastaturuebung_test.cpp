@@ -201,3 +201,35 @@ TEST_F(Tastaturuebung, AKeyboardLessonTypedToItsEnd) {
     EXPECT_EQ(feld(), QString::fromUtf8("asdf jklö\nfjfj\nder"));
     EXPECT_EQ(fenster->Zeilennummern->caption(), QStringLiteral(" Zeile 3 von Zeile 3"));
 }
+
+TEST_F(Tastaturuebung, EachKeyGroupWalksItsOwnSteps) {
+    struct Fall {
+        QString zeile; // the walk runs for its second character
+        KeyId heim;
+        KeyId ziel;
+        int schritte;
+        int teiler;
+        int warte;
+    };
+    const std::vector<Fall> faelle = {
+        {QStringLiteral("a1"), KeyId::Key_A, KeyId::Key_1, 8, 8, 40},
+        {QStringLiteral("d4"), KeyId::Key_D, KeyId::Key_4, 5, 8, 40},
+        {QStringLiteral("a\t"), KeyId::Key_A, KeyId::Key_Tab, 5, 5, 40},
+        {QString::fromUtf8("aé"), KeyId::Key_Oe, KeyId::Key_Acc, 10, 10, 30},
+    };
+    for (const Fall& fall : faelle) {
+        starte({QString::fromUtf8("//Teiltastei: 14\té"), fall.zeile});
+        std::vector<QPoint> wege;
+        platform.pauses.clear();
+        platform.duringPause = [&](int) { wege.push_back(fenster->WegTaste->pos()); };
+        tippe(fall.zeile.left(1));
+        platform.duringPause = nullptr;
+        const QPoint start = fenster->Tastaturbild[fall.heim].geometry.topLeft();
+        const QPoint schritt = tastei::wegschritt(
+            start, fenster->Tastaturbild[fall.ziel].geometry.topLeft(), fall.teiler);
+        ASSERT_EQ(wege.size(), std::size_t(fall.schritte)) << fall.zeile.toStdString();
+        EXPECT_EQ(wege.front(), start + schritt) << fall.zeile.toStdString();
+        EXPECT_EQ(wege.back(), start + fall.schritte * schritt) << fall.zeile.toStdString();
+        EXPECT_EQ(platform.pauses, std::vector<int>(std::size_t(fall.schritte), fall.warte));
+    }
+}

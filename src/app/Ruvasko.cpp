@@ -1,9 +1,22 @@
 #include "app/Ruvasko.h"
 
+#include "app/anwendung.h"
+#include "app/infodokumente.h"
+#include "app/programstate.h"
+#include "drill/Tastaturschreiben.h"
+#include "keyboard/Informationen.h"
+#include "layout/MonitorAnpassen.h"
+#include "layout/screenclass.h"
+#include "lessons/AuswahlLektionen.h"
+#include "trainer/Schreibtrainer.h"
+#include "trainer/TrainerAssi.h"
 #include "ui/panel.h"
+#include "ui/platform.h"
+#include "ui/richtextfield.h"
 
 #include <QCloseEvent>
 #include <QDir>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QPushButton>
 
@@ -63,6 +76,20 @@ TFensterStart::TFensterStart(Anwendung& anwendung)
     NameZeile4->setCaption(QStringLiteral("Version 2003"));
 
     connect(Beenden, &QPushButton::clicked, this, &TFensterStart::BeendenClick);
+    connect(Tastaturschreiben, &QPushButton::clicked, this, &TFensterStart::TastaturschreibenClick);
+    connect(Schreibtrainer, &QPushButton::clicked, this, &TFensterStart::SchreibtrainerClick);
+    connect(Texteditor, &QPushButton::clicked, this, &TFensterStart::TextEditorClick);
+    connect(ZiffernblockButton, &QPushButton::clicked, this, &TFensterStart::ZiffernblockTastatur);
+    const std::array<std::pair<QPushButton*, InfoKnopf>, 4> infos = {{
+        {InfoTastaturschreiben, InfoKnopf::Tastaturschreiben},
+        {InfoSchreibtrainer, InfoKnopf::Schreibtrainer},
+        {InfoTexteditor, InfoKnopf::Texteditor},
+        {InfoZiffernblock, InfoKnopf::Ziffernblock},
+    }};
+    for (const auto& [button, knopf] : infos) {
+        connect(button, &QPushButton::clicked, this,
+                [this, knopf] { InfoDateiAufrufen(infoDokument(knopf, state())); });
+    }
     FormCreate();
 }
 
@@ -102,6 +129,110 @@ void TFensterStart::EditionAnpassen(const StartfensterAnpassung& anpassung) {
 
 void TFensterStart::BeendenClick() {
     close();
+}
+
+void TFensterStart::TastaturschreibenClick() {
+    ModuleTastaturschreiben();
+}
+
+void TFensterStart::ModuleTastaturschreiben() {
+    ProgramState& st = state();
+    TFensterLektionen& lektionen = anwendung().FensterLektionen();
+    lektionen.hide();
+    st.HandImpairedMode = false;
+    st.NumpadMode = false;
+    anwendung().FensterTastaturschreiben().Zuruecksetzen();
+    anwendung().FensterBildschirmAnpassen().NormalTastei();
+    lektionen.box(katalog::Liste::LerneinheitenZiffernblock)->hide();
+    lektionen.show();
+    lektionen.raise();
+    lektionen.activateWindow();
+    if (st.EditionSchool) {
+        lektionen.BoxLernsoftware->show();
+    } else {
+        lektionen.TastaturschulungClick();
+    }
+}
+
+void TFensterStart::ZiffernblockTastatur() {
+    ProgramState& st = state();
+    TFensterLektionen& lektionen = anwendung().FensterLektionen();
+    st.NumpadMode = true;
+    st.HandImpairedMode = false;
+    lektionen.box(katalog::Liste::LerneinheitenZiffernblock)->hide();
+    lektionen.BoxLernsoftware->show();
+    anwendung().FensterTastaturschreiben().Zuruecksetzen();
+    lektionen.hide();
+    lektionen.show();
+    lektionen.raise();
+    lektionen.TastaturschulungClick();
+}
+
+void TFensterStart::SchreibtrainerClick() {
+    if (state().EditionCompact) {
+        anwendung().FensterLektionen().EigeneClick();
+    }
+}
+
+void TFensterStart::TextEditorClick() {
+    const ProgramState& st = state();
+    if (st.EditionSchool || st.EditionCompact) {
+        EinfachEditor();
+    }
+}
+
+void TFensterStart::EinfachEditor() {
+    ProgramState& st = state();
+    TFensterSchreibtrainer& trainer = anwendung().FensterSchreibtrainer();
+    trainer.show();
+    st.TrainerPrintTemplate = true;
+    st.TrainerScreenText = false;
+    st.TrainerCorrection = false;
+    st.TrainerEvaluation = false;
+    st.TrainerTimed = false;
+    st.TrainerClockRunning = false;
+    st.CorrectionPending = false;
+    st.KeystrokeCount = 0;
+    st.TrainerMinutes = 0;
+    st.TrainerTimeSeconds = 0;
+    Startmenue->hide();
+    trainer.ZeitAnzeige->hide();
+    trainer.TextVorgabe(QString());
+    trainer.setWindowTitle(QStringLiteral(" Kasparo  2003          Einfacher Texteditor "));
+    trainer.HinweisZeile1->hide();
+    trainer.KlickMitKorrektur->show();
+    trainer.Texteingabe->setReadOnly(false);
+    trainer.Texteingabe->clearText();
+    trainer.Texteingabe->setModified(false);
+    trainer.Texteingabe->setTextFont(QStringLiteral("Courier New"),
+                                     perClass(st, std::array{-16, -19, -21, -23}));
+    trainer.raise();
+    trainer.activateWindow();
+    trainer.Texteingabe->setFocus();
+    anwendung().FensterTastaturschreiben().InputBlocked = false;
+}
+
+void TFensterStart::FormClick() {
+    // The settings assistant is given up; the menu comes back.
+    anwendung().FensterAssi().hide();
+    Startmenue->show();
+}
+
+void TFensterStart::mousePressEvent(QMouseEvent* event) {
+    FormClick();
+    Fenster::mousePressEvent(event);
+}
+
+void TFensterStart::InfoDateiAufrufen(const QString& datei) {
+    if (datei.isEmpty() || !QFileInfo::exists(QDir::current().filePath(datei))) {
+        platform().message(MessageKind::Information,
+                           QStringLiteral("Es ist keine Information vorhanden."));
+        return;
+    }
+    QString fehler;
+    if (!anwendung().FensterInformationen().DokumentZeigen(datei, &fehler)) {
+        platform().message(MessageKind::Error, fehler);
+    }
 }
 
 void TFensterStart::closeEvent(QCloseEvent* event) {

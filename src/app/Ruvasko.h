@@ -15,6 +15,12 @@ public:
 
     void EditionAnpassen(const StartfensterAnpassung& anpassung);
     void BeendenClick();
+    void TastaturschreibenClick();
+    void SchreibtrainerClick();
+    void TextEditorClick();
+    void ZiffernblockTastatur();
+    void FormClick();
+    void InfoDateiAufrufen(const QString& datei);
 
     QString StartDirectory;
 
@@ -37,7 +43,10 @@ Q_SIGNALS:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
 
 private:
     void FormCreate();
+    void ModuleTastaturschreiben();
+    void EinfachEditor();
 };

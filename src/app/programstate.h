@@ -38,4 +38,15 @@ struct ProgramState {
     bool DrillClockRunning = false;
     bool LineStartPending = false;
     bool LineEndReached = false;
+
+    // Copy-typing trainer: how the next exercise runs, and its counters.
+    bool TrainerScreenText = false;    // the reference text stands on screen
+    bool TrainerPrintTemplate = false; // the learner copies from paper
+    bool TrainerCorrection = false;
+    bool TrainerEvaluation = false;
+    bool TrainerTimed = false;
+    bool TrainerClockRunning = false;
+    int TrainerTimeSeconds = 0;
+    int TrainerMinutes = 0;
+    int KeystrokeCount = 0;
 };

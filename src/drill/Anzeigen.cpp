@@ -75,3 +75,25 @@ void TFensterTastaturschreiben::TastaturschreibenBeenden(bool regulaer) {
     }
     Q_EMIT LerneinheitBeendet(regulaer);
 }
+
+void TFensterTastaturschreiben::Zuruecksetzen() {
+    ProgramState& st = state();
+    const bool abschreibtext = Modus.Abschreibtext;
+    Modus = DrillMode();
+    Modus.Abschreibtext = abschreibtext;
+    InputBlocked = false;
+    st.LineEndReached = false;
+    st.CorrectionPending = false;
+    st.DrillClockRunning = false;
+    st.LineStartPending = false;
+    st.KeyVerdict = 0;
+    st.CorrectionMode = 0;
+    LastTypedChar = QChar();
+    for (QWidget* w : std::initializer_list<QWidget*>{
+             NormalzeileReturn, RasterzeileReturn, WortaufbauReturn, NormalzeileBack,
+             RasterzeileBack, WortaufbauBack, TasteiZeileButton}) {
+        w->hide();
+    }
+    Texteingabefeld->clearText();
+    Texteingabefeld->setModified(false);
+}

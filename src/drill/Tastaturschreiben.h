@@ -68,6 +68,8 @@ public:
     void Grundstellung();
 
     void TastaturschreibenBeenden(bool regulaer);
+    // Before a new unit: no scheme, no exercise, nothing typed.
+    void Zuruecksetzen();
     void AbbrechenButtonClick();
 
     // The key handler: judges a typed character (Backspace 8, Return 13,

@@ -2,10 +2,23 @@
 
 #include "app/fenster.h"
 
-// The information window: finger paths, home row, hints and information documents.
+class QPushButton;
+class RichTextField;
+
+// The information window: hints, demonstrations and the information documents
+// of the start window's Info buttons.
 class TFensterInformationen : public Fenster {
     Q_OBJECT
 public:
-    explicit TFensterInformationen(Anwendung& anwendung)
-        : Fenster(anwendung, QStringLiteral("FensterInformationen")) {}
+    explicit TFensterInformationen(Anwendung& anwendung);
+
+    // Shows a rich-text document maximised, with the OK button only.
+    bool DokumentZeigen(const QString& datei, QString* fehler);
+    void InfoOkClick();
+
+    RichTextField* Hinweis;
+    QPushButton* InfoOk;
+    QPushButton* InfoJa;
+    QPushButton* InfoNein;
+    QPushButton* InfoEsc;
 };

@@ -6,12 +6,14 @@
 #include "drill/wortaufbau.h"
 #include "keyboard/keygeometry.h"
 #include "layout/screenclass.h"
+#include "lessons/AuswahlLektionen.h"
 #include "ui/panel.h"
 #include "ui/platform.h"
 #include "ui/richtextfield.h"
 
 #include <QFontMetricsF>
 #include <QGroupBox>
+#include <QListWidget>
 #include <QPushButton>
 
 namespace {
@@ -59,6 +61,36 @@ void TFensterBildschirmAnpassen::Bildschirm() {
     tastaturschreibenFenster();
     NormalTastei();
     AuswahlFenster();
+    AuswahlLerneinheiten();
+}
+
+void TFensterBildschirmAnpassen::AuswahlLerneinheiten() {
+    const ProgramState& s = state();
+    TFensterLektionen& f = anwendung().FensterLektionen();
+    f.setFixedSize(fenstergroesse(s));
+    const auto box = perClass<Rechteck>(
+        s, {{{50, 50, 380, 380}, {64, 64, 480, 480}, {71, 71, 530, 530}, {80, 80, 540, 580}}});
+    const auto liste = perClass<Rechteck>(
+        s, {{{16, 38, 350, 320}, {16, 48, 440, 400}, {20, 53, 490, 440}, {20, 59, 500, 490}}});
+    const int schrift = perClass(s, std::array{-13, -17, -18, -19});
+    const int zeilenhoehe = perClass(s, std::array{19, 19, 21, 24});
+    for (katalog::Liste l : katalog::kAlleListen) {
+        setzeRechteck(f.box(l), box);
+        setzeSchrift(f.box(l), schrift);
+        QListWidget* list = f.liste(l);
+        setzeRechteck(list, liste);
+        setzeSchrift(list, schrift);
+        list->setStyleSheet(QStringLiteral("QListWidget::item { height: %1px; }").arg(zeilenhoehe));
+    }
+    const auto knopf = perClass<QSize>(
+        s, std::array{QSize(150, 32), QSize(180, 40), QSize(200, 44), QSize(220, 50)});
+    const int knopfOben = perClass(s, std::array{450, 580, 620, 690});
+    f.AuswahlOK->setGeometry(box.left + liste.left, knopfOben, knopf.width(), knopf.height());
+    f.AuswahlESC->setGeometry(box.left + box.width - liste.left - knopf.width(), knopfOben,
+                              knopf.width(), knopf.height());
+    for (QWidget* w : {static_cast<QWidget*>(f.AuswahlOK), static_cast<QWidget*>(f.AuswahlESC)}) {
+        setzeSchrift(w, schrift);
+    }
 }
 
 void TFensterBildschirmAnpassen::NormalTastei() {
@@ -318,5 +350,21 @@ void TFensterBildschirmAnpassen::AuswahlFenster() {
     for (const auto& [panel, zeile] : zeilen) {
         panel->setGeometry(spalteLinks, zeile.top, spalteBreite, zeile.height);
         panel->setFont(QStringLiteral("Arial"), zeile.font, panel == start.KasparoLogo);
+    }
+
+    // The school menu of the selection window: its buttons form a stack.
+    TFensterLektionen& lektionen = anwendung().FensterLektionen();
+    const auto menue2 = perClass<Rechteck>(
+        s, {{{52, 52, 310, 420}, {64, 64, 393, 520}, {70, 70, 430, 570}, {77, 77, 480, 630}}});
+    setzeRechteck(lektionen.BoxLernsoftware, menue2);
+    const int menueSchrift = perClass(s, std::array{-15, -16, -18, -20});
+    setzeSchrift(lektionen.BoxLernsoftware, menueSchrift);
+    const std::array<QPushButton*, 6> knoepfe{
+        lektionen.Tastaturschulung, lektionen.SundG_Fingerwege, lektionen.Handbehinderte,
+        lektionen.Neutral,          lektionen.Eigene,           lektionen.Zurueck};
+    const int hoehe = (menue2.height - 40) / int(knoepfe.size());
+    for (std::size_t i = 0; i < knoepfe.size(); ++i) {
+        knoepfe[i]->setGeometry(20, 32 + int(i) * hoehe, menue2.width - 40, hoehe - 12);
+        setzeSchrift(knoepfe[i], menueSchrift);
     }
 }

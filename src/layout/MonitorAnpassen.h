@@ -18,6 +18,7 @@ public:
     void Bildschirm();
     void NormalTastei();
     void AuswahlFenster();
+    void AuswahlLerneinheiten();
 
 private:
     void tastaturschreibenFenster();

@@ -1,11 +1,56 @@
 #pragma once
 
 #include "app/fenster.h"
+#include "lessons/katalog.h"
 
-// The selection of lesson units and of one's own lesson files.
+#include <array>
+
+class QGroupBox;
+class QListWidget;
+class QPushButton;
+
+// The selection of lesson units: a catalogue list of the edition, the school
+// edition's menu, or a lesson file of one's own; the chosen unit is loaded
+// and handed to the drill window or the trainer.
 class TFensterLektionen : public Fenster {
     Q_OBJECT
 public:
-    explicit TFensterLektionen(Anwendung& anwendung)
-        : Fenster(anwendung, QStringLiteral("FensterLektionen")) {}
+    explicit TFensterLektionen(Anwendung& anwendung);
+
+    void TastaturschulungClick();
+    void SchreibenUndGestaltenClick();
+    void TastaturschulungHandbehinderteClick();
+    void NeutralSoftwareClick();
+    void EigeneClick();
+    void ZurueckClick();
+    void AuswahlLeOKClick();
+    void AuswahlLeEscClick();
+    void Auswahl(const QString& fileName);
+
+    QGroupBox* box(katalog::Liste liste) const;
+    QListWidget* liste(katalog::Liste liste) const;
+    // The list whose group box is shown, if any.
+    std::optional<katalog::Liste> sichtbareListe() const;
+
+    QString GewaehlteLerneinheit;
+    QString Lerndatei;
+
+    QGroupBox* BoxLernsoftware;
+    QPushButton* Tastaturschulung;
+    QPushButton* SundG_Fingerwege;
+    QPushButton* Handbehinderte;
+    QPushButton* Neutral;
+    QPushButton* Eigene;
+    QPushButton* Zurueck;
+    QPushButton* AuswahlOK;
+    QPushButton* AuswahlESC;
+
+private:
+    void listeZeigen(katalog::Liste liste);
+    void eintragGewaehlt(katalog::Liste liste);
+    void startfensterZeigen();
+    void uebungBeginnen(const QStringList& zeilen);
+
+    std::array<QGroupBox*, katalog::kAlleListen.size()> boxen_{};
+    std::array<QListWidget*, katalog::kAlleListen.size()> listen_{};
 };

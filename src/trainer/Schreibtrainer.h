@@ -2,10 +2,29 @@
 
 #include "app/fenster.h"
 
+class Panel;
+class QPushButton;
+class RichTextField;
+
 // The copy-typing trainer, which also serves as the simple text editor.
 class TFensterSchreibtrainer : public Fenster {
     Q_OBJECT
 public:
-    explicit TFensterSchreibtrainer(Anwendung& anwendung)
-        : Fenster(anwendung, QStringLiteral("FensterSchreibtrainer")) {}
+    explicit TFensterSchreibtrainer(Anwendung& anwendung);
+
+    // Prepares the window for an exercise on the reference text in `fileName`;
+    // without a name the window is an empty editor.
+    void TextVorgabe(const QString& fileName);
+    void BeendenSchreibenClick();
+
+    RichTextField* Vorgabetext;
+    RichTextField* Texteingabe;
+    Panel* HinweisZeile1;
+    Panel* ZeitAnzeige;
+    Panel* ZeilenNummernAnzeige;
+    Panel* KlickMitKorrektur;
+    QPushButton* BeendenSchreiben;
+
+private:
+    bool textSpeichern();
 };

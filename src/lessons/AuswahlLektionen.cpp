@@ -1,0 +1,408 @@
+#include "lessons/AuswahlLektionen.h"
+
+#include "app/Ruvasko.h"
+#include "app/anwendung.h"
+#include "app/programstate.h"
+#include "drill/Tastaturschreiben.h"
+#include "lessons/lektionsdatei.h"
+#include "trainer/Schreibtrainer.h"
+#include "ui/panel.h"
+#include "ui/platform.h"
+#include "ui/richtextfield.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QListWidget>
+#include <QPushButton>
+
+using katalog::Liste;
+
+namespace {
+
+const QColor kFensterBlau(0, 0, 160);
+
+const QString kEigeneFilter = QStringLiteral(
+    "Tastaturschulung(*.ts)|*.ts|Textdateien(*.txt)|*.txt|Verlagslernsoftware(*.ver)|*.ver|"
+    "Alle Dateien(*.*)|*.*");
+
+QPushButton* knopf(QWidget* parent, const QString& name, const QString& caption,
+                   const QString& hinweis = {}) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setToolTip(hinweis);
+    return button;
+}
+
+std::size_t nummer(Liste liste) {
+    return static_cast<std::size_t>(liste);
+}
+
+// Lists whose item click already stores the chosen file.
+bool merktBeimKlick(Liste liste) {
+    return liste == Liste::LerneinheitenSchul ||
+           liste == Liste::LerneinheitenSchreibenUndGestaltenAmPC ||
+           liste == Liste::LerneinheitenHandbehinderte ||
+           liste == Liste::LerneinheitenZeitschreibenPU;
+}
+
+} // namespace
+
+TFensterLektionen::TFensterLektionen(Anwendung& anwendung)
+    : Fenster(anwendung, QStringLiteral("FensterLektionen")) {
+    setWindowTitle(QStringLiteral("  ... Auswahl der Lerneinheiten"));
+    QPalette blau = palette();
+    blau.setColor(QPalette::Window, kFensterBlau);
+    blau.setColor(QPalette::WindowText, Qt::white);
+    setPalette(blau);
+    setAutoFillBackground(true);
+    QFont arial(QStringLiteral("Arial"));
+    arial.setPixelSize(16);
+    setFont(arial);
+
+    BoxLernsoftware =
+        new QGroupBox(QStringLiteral("     Lernsoftware für die Bücher ...    "), this);
+    BoxLernsoftware->setObjectName(QStringLiteral("BoxLernsoftware"));
+    const QString buchHinweis = QString::fromUtf8(
+        " Die Lerneinheiten stimmen mit diesem Buch überein. Zusätzlich enthält das Buch "
+        "WORD-Übungen. ");
+    Tastaturschulung = knopf(BoxLernsoftware, QStringLiteral("Tastaturschulung"),
+                             QStringLiteral("&Tastaturschulung"),
+                             QString::fromUtf8(" Die Lerneinheiten stimmen mit diesem Buch "
+                                               "überein. Zusätzlich enthält dasBuch "
+                                               "WORD-Übungen. "));
+    SundG_Fingerwege = knopf(BoxLernsoftware, QStringLiteral("SundG_Fingerwege"),
+                             QStringLiteral("&Fingerwege - Schreiben und Gestalten"), buchHinweis);
+    Handbehinderte = knopf(BoxLernsoftware, QStringLiteral("Handbehinderte"),
+                           QStringLiteral("&Handbehinderte"), buchHinweis);
+    Neutral =
+        knopf(BoxLernsoftware, QStringLiteral("Neutral"), QStringLiteral("&Neutrale Lernsoftware"),
+              QString::fromUtf8(" Fingerwege-Übungen mit ausschließlicher Verbindung zur "
+                                "Grundstellung. "));
+    Eigene =
+        knopf(BoxLernsoftware, QStringLiteral("Eigene"), QStringLiteral("&Eigene Lernsoftware"),
+              QString::fromUtf8(" Hier wird die Lernsoftware aufgerufen, die Sie selbst "
+                                "erstellt haben. "));
+    Zurueck = knopf(BoxLernsoftware, QStringLiteral("Zurueck"), QString::fromUtf8("  &Zurück"),
+                    QString::fromUtf8(" Sie gehen zum Eingangsmenü von Kasparo zurück. "));
+    BoxLernsoftware->hide();
+
+    for (Liste liste : katalog::kAlleListen) {
+        const katalog::Listenrahmen r = katalog::rahmen(liste);
+        auto* box = new QGroupBox(r.caption, this);
+        box->setObjectName(r.groupBox);
+        auto* list = new QListWidget(box);
+        list->setObjectName(r.listBox);
+        list->addItems(katalog::eintragTexte(liste));
+        box->hide();
+        boxen_[nummer(liste)] = box;
+        listen_[nummer(liste)] = list;
+        connect(list, &QListWidget::itemClicked, this, [this, liste] { eintragGewaehlt(liste); });
+        connect(list, &QListWidget::itemDoubleClicked, this, [this, liste] {
+            eintragGewaehlt(liste);
+            AuswahlLeOKClick();
+        });
+    }
+    AuswahlOK = knopf(this, QStringLiteral("AuswahlOK"), QStringLiteral("OK"));
+    AuswahlOK->setDefault(true);
+    AuswahlESC = knopf(this, QStringLiteral("AuswahlESC"), QString::fromUtf8("  &Zurück"));
+    AuswahlOK->hide();
+    AuswahlESC->hide();
+
+    connect(Tastaturschulung, &QPushButton::clicked, this,
+            &TFensterLektionen::TastaturschulungClick);
+    connect(SundG_Fingerwege, &QPushButton::clicked, this,
+            &TFensterLektionen::SchreibenUndGestaltenClick);
+    connect(Handbehinderte, &QPushButton::clicked, this,
+            &TFensterLektionen::TastaturschulungHandbehinderteClick);
+    connect(Neutral, &QPushButton::clicked, this, &TFensterLektionen::NeutralSoftwareClick);
+    connect(Eigene, &QPushButton::clicked, this, &TFensterLektionen::EigeneClick);
+    connect(Zurueck, &QPushButton::clicked, this, &TFensterLektionen::ZurueckClick);
+    connect(AuswahlOK, &QPushButton::clicked, this, &TFensterLektionen::AuswahlLeOKClick);
+    connect(AuswahlESC, &QPushButton::clicked, this, &TFensterLektionen::AuswahlLeEscClick);
+}
+
+QGroupBox* TFensterLektionen::box(Liste liste) const {
+    return boxen_[nummer(liste)];
+}
+
+QListWidget* TFensterLektionen::liste(Liste liste) const {
+    return listen_[nummer(liste)];
+}
+
+std::optional<Liste> TFensterLektionen::sichtbareListe() const {
+    for (Liste liste : katalog::kAlleListen) {
+        if (!box(liste)->isHidden()) {
+            return liste;
+        }
+    }
+    return std::nullopt;
+}
+
+void TFensterLektionen::listeZeigen(Liste gezeigt) {
+    BoxLernsoftware->hide();
+    for (Liste liste : katalog::kAlleListen) {
+        box(liste)->setVisible(liste == gezeigt);
+    }
+    liste(gezeigt)->setCurrentRow(-1);
+    liste(gezeigt)->setFocus();
+    AuswahlOK->show();
+    AuswahlESC->show();
+}
+
+void TFensterLektionen::eintragGewaehlt(Liste liste) {
+    if (merktBeimKlick(liste)) {
+        GewaehlteLerneinheit = katalog::dateiZuEintrag(liste, this->liste(liste)->currentRow());
+    }
+}
+
+void TFensterLektionen::TastaturschulungClick() {
+    BoxLernsoftware->hide();
+    for (Liste liste : katalog::kAlleListen) {
+        box(liste)->hide();
+    }
+    state().HandImpairedMode = false;
+    const katalog::Einstiegsliste einstieg =
+        katalog::einstiegsliste(katalog::Einstieg::Tastaturschulung, state());
+    if (einstieg.handImpairedMode) {
+        state().HandImpairedMode = *einstieg.handImpairedMode;
+    }
+    if (einstieg.liste) {
+        listeZeigen(*einstieg.liste);
+    }
+    AuswahlOK->show();
+    AuswahlESC->show();
+}
+
+void TFensterLektionen::SchreibenUndGestaltenClick() {
+    state().HandImpairedMode = false;
+    listeZeigen(Liste::LerneinheitenSchreibenUndGestaltenAmPC);
+}
+
+void TFensterLektionen::TastaturschulungHandbehinderteClick() {
+    listeZeigen(Liste::LerneinheitenHandbehinderte);
+}
+
+void TFensterLektionen::NeutralSoftwareClick() {
+    state().HandImpairedMode = false;
+    listeZeigen(Liste::LerneinheitenNeutral);
+}
+
+void TFensterLektionen::AuswahlLeOKClick() {
+    const ProgramState& st = state();
+    const auto ausErsterSichtbarer = [this](std::initializer_list<Liste> kandidaten) {
+        for (Liste liste : kandidaten) {
+            if (!box(liste)->isHidden()) {
+                GewaehlteLerneinheit =
+                    katalog::dateiZuEintrag(liste, this->liste(liste)->currentRow());
+                return;
+            }
+        }
+    };
+    if (st.NumpadMode) {
+        GewaehlteLerneinheit =
+            katalog::dateiZuEintrag(Liste::LerneinheitenZiffernblock,
+                                    liste(Liste::LerneinheitenZiffernblock)->currentRow());
+    } else if (st.EditionSchool) {
+        ausErsterSichtbarer({Liste::LerneinheitenSchul, Liste::LerneinheitenNeutral,
+                             Liste::LerneinheitenHandbehinderte});
+    } else if (st.EditionSelfStudy || st.EditionOffice || st.EditionProgrammed ||
+               st.EditionHandImpaired) {
+        ausErsterSichtbarer({Liste::LerneinheitenOfficePuSelbstMini,
+                             Liste::LerneinheitenSchreibtrainer,
+                             Liste::LerneinheitenZeitschreibenPU});
+    } else if (st.EditionCompact) {
+        GewaehlteLerneinheit =
+            katalog::dateiZuEintrag(Liste::LerneinheitenOfficePuSelbstMini,
+                                    liste(Liste::LerneinheitenOfficePuSelbstMini)->currentRow());
+    }
+    if (GewaehlteLerneinheit.isEmpty()) {
+        platform().message(MessageKind::Information,
+                           QString::fromUtf8("Sie müssen zuerst eine Lerneinheit auswählen."));
+        return;
+    }
+    for (Liste liste : katalog::kAlleListen) {
+        if (liste != Liste::LerneinheitenZeitschreibenPU) {
+            box(liste)->hide();
+        }
+    }
+    AuswahlOK->hide();
+    AuswahlESC->hide();
+    Auswahl(GewaehlteLerneinheit);
+}
+
+void TFensterLektionen::startfensterZeigen() {
+    TFensterStart& start = anwendung().FensterStart();
+    start.Startmenue->show();
+    start.show();
+    hide();
+}
+
+void TFensterLektionen::Auswahl(const QString& fileName) {
+    ProgramState& st = state();
+    if (fileName.isEmpty()) {
+        return;
+    }
+    const QString startverzeichnis = anwendung().FensterStart().StartDirectory;
+    if (!QDir::setCurrent(startverzeichnis)) {
+        platform().message(MessageKind::Error,
+                           QString::fromUtf8("Das Verzeichnis der Lerneinheiten \"%1\" kann nicht "
+                                             "geöffnet werden.")
+                               .arg(QDir::toNativeSeparators(startverzeichnis)));
+        startfensterZeigen();
+        return;
+    }
+    const QString pfad = QDir(startverzeichnis).filePath(fileName);
+    if (!QFileInfo::exists(pfad)) {
+        platform().message(MessageKind::Error, QStringLiteral("Die Datei \r") +
+                                                   QDir::toNativeSeparators(pfad) +
+                                                   QStringLiteral("\r ist nicht vorhanden."));
+        startfensterZeigen();
+        st.NumpadMode = false;
+        return;
+    }
+    TFensterSchreibtrainer& trainer = anwendung().FensterSchreibtrainer();
+    const bool zeitschreiben = !box(Liste::LerneinheitenZeitschreibenPU)->isHidden();
+    if (zeitschreiben || katalog::istCEinheit(fileName)) {
+        st.TrainerScreenText = true;
+        st.TrainerPrintTemplate = false;
+        st.TrainerCorrection = true;
+        st.TrainerTimed = zeitschreiben;
+        st.TrainerTimeSeconds = zeitschreiben ? 600 : 0;
+        st.TrainerEvaluation = zeitschreiben;
+        st.TrainerClockRunning = false;
+        if (!zeitschreiben) {
+            Lerndatei = fileName;
+        }
+        trainer.show();
+        trainer.TextVorgabe(pfad);
+        trainer.setWindowTitle(zeitschreiben ? QStringLiteral("      10-Minuten-Schreiben")
+                                             : katalog::schreibtrainerTitel(fileName, false));
+        trainer.ZeilenNummernAnzeige->show();
+        trainer.BeendenSchreiben->show();
+        box(Liste::LerneinheitenZeitschreibenPU)->hide();
+        hide();
+        return;
+    }
+    Lerndatei = fileName;
+    TFensterTastaturschreiben& drill = anwendung().FensterTastaturschreiben();
+    QString fehler;
+    if (!drill.Steuerdatei->loadFile(pfad, &fehler)) {
+        platform().message(MessageKind::Error, fehler);
+        startfensterZeigen();
+        return;
+    }
+    drill.setWindowTitle(katalog::tastaturschreibenTitel(fileName, st));
+    const QStringList zeilen = drill.Steuerdatei->lines();
+    drill.DrillLineCount = katalogUebungszeilen(zeilen);
+    drill.DrillLineNumber = 0;
+    const QStringList normalisiert = leerzeilenNormalisieren(zeilen);
+    st.ScriptLine = SteuerStringNetto(normalisiert.value(0));
+    st.KeyVerdict = 0;
+    uebungBeginnen(normalisiert);
+    if (drill.InputBlocked) {
+        drill.StoppStart->show();
+        drill.Pause(5000);
+        drill.StoppStart->hide();
+        drill.InputBlocked = false;
+    }
+    Zurueck->show();
+}
+
+void TFensterLektionen::uebungBeginnen(const QStringList& zeilen) {
+    ProgramState& st = state();
+    TFensterTastaturschreiben& drill = anwendung().FensterTastaturschreiben();
+    drill.Texteingabefeld->clearText();
+    drill.Texteingabefeld->setModified(false);
+    drill.Steuerdatei->setLines(zeilen);
+    drill.Steuerdatei->setModified(false);
+    st.ScriptLineIndex = 0;
+    st.CharPos = 1;
+    const bool abschreibtext = drill.Modus.Abschreibtext;
+    const bool frei = drill.Modus.FreeMode;
+    drill.Modus = DrillMode();
+    drill.Modus.Abschreibtext = abschreibtext;
+    drill.Modus.FreeMode = frei;
+    drill.InfoFeld->hide();
+    st.DrillClockRunning = false;
+    drill.BildschirmEinrichten();
+    drill.show();
+    drill.raise();
+    drill.activateWindow();
+    drill.Texteingabefeld->setFocus();
+    anwendung().FensterStart().hide();
+    hide();
+}
+
+void TFensterLektionen::EigeneClick() {
+    ProgramState& st = state();
+    liste(Liste::LerneinheitenOfficePuSelbstMini)->hide();
+    const QString startverzeichnis = anwendung().FensterStart().StartDirectory;
+    QString pfad;
+    while (true) {
+        pfad = platform().openFileName(QStringLiteral("Eigene Lernsoftware öffnen"), kEigeneFilter,
+                                       startverzeichnis);
+        if (pfad.isEmpty()) {
+            if (st.EditionCompact) {
+                anwendung().FensterStart().Startmenue->show();
+            }
+            return;
+        }
+        if (QFileInfo::exists(pfad)) {
+            break;
+        }
+        platform().message(MessageKind::Error, QStringLiteral("Die Datei ") +
+                                                   QDir::toNativeSeparators(pfad) +
+                                                   QStringLiteral("\r ist nicht vorhanden."));
+        st.NumpadMode = false;
+    }
+    Lerndatei = pfad;
+    TFensterTastaturschreiben& drill = anwendung().FensterTastaturschreiben();
+    QString fehler;
+    if (!drill.Steuerdatei->loadFile(pfad, &fehler)) {
+        platform().message(MessageKind::Error, fehler);
+        return;
+    }
+    drill.setWindowTitle(eigenerTitel(pfad, st.EditionCompact));
+    const QStringList zeilen = drill.Steuerdatei->lines();
+    drill.DrillLineCount = eigeneUebungszeilen(zeilen);
+    drill.DrillLineNumber = 0;
+    if (zeilen.isEmpty()) {
+        st.ScriptLineIndex = 0;
+        st.CharPos = 1;
+        platform().message(MessageKind::Information, QStringLiteral("Diese Lerneinheit ist leer."));
+        return;
+    }
+    st.HandImpairedMode = false;
+    uebungBeginnen(leerzeilenNormalisieren(zeilen));
+    if (!drill.TasteiZeileButton->isHidden()) {
+        platform().message(
+            MessageKind::Information,
+            QStringLiteral("  Der Bildschirm ist in der Steuertastei nicht vorgegeben.  \r\r  "
+                           "Deshalb wird als Standard die Volltastei eingestellt.\r  Sie können "
+                           "wechseln zur Blindtastei und zur Zeile."));
+    }
+}
+
+void TFensterLektionen::AuswahlLeEscClick() {
+    ProgramState& st = state();
+    for (Liste liste : katalog::kAlleListen) {
+        box(liste)->hide();
+    }
+    AuswahlOK->hide();
+    AuswahlESC->hide();
+    BoxLernsoftware->show();
+    if (st.NumpadMode) {
+        st.NumpadMode = false;
+        startfensterZeigen();
+    }
+    if (!st.EditionSchool) {
+        startfensterZeigen();
+    }
+}
+
+void TFensterLektionen::ZurueckClick() {
+    state().DrillClockRunning = false;
+    hide();
+    anwendung().FensterStart().show();
+}

@@ -1,0 +1,110 @@
+#include "trainer/Schreibtrainer.h"
+
+#include "app/Ruvasko.h"
+#include "app/anwendung.h"
+#include "ui/panel.h"
+#include "ui/platform.h"
+#include "ui/richtextfield.h"
+
+#include <QGroupBox>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+Panel* anzeige(QWidget* parent, const QString& name, const QString& caption) {
+    auto* panel = new Panel(parent, name);
+    panel->setCaption(caption);
+    panel->setBevel(Panel::Bevel::Lowered);
+    return panel;
+}
+
+} // namespace
+
+TFensterSchreibtrainer::TFensterSchreibtrainer(Anwendung& anwendung)
+    : Fenster(anwendung, QStringLiteral("FensterSchreibtrainer")) {
+    setFont(QFont(QStringLiteral("Arial")));
+    HinweisZeile1 = anzeige(this, QStringLiteral("HinweisZeile1"),
+                            QString::fromUtf8("Die Zeilen von Textvorlage und Eingabefeld können "
+                                              "unterschiedlich breit sein."));
+    HinweisZeile1->setBevel(Panel::Bevel::Flat);
+    ZeitAnzeige = anzeige(this, QStringLiteral("ZeitAnzeige"), QString());
+    ZeilenNummernAnzeige = anzeige(this, QStringLiteral("ZeilenNummernAnzeige"), QString());
+    KlickMitKorrektur =
+        anzeige(this, QStringLiteral("KlickMitKorrektur"), QStringLiteral("Klick = Mit Korrektur"));
+    KlickMitKorrektur->setToolTip(QStringLiteral("Umschalten Schreiben mit Korrektur"));
+    BeendenSchreiben = new QPushButton(QStringLiteral("  &Beenden"), this);
+    BeendenSchreiben->setObjectName(QStringLiteral("BeendenSchreiben"));
+    Vorgabetext = new RichTextField(platform(), this, QStringLiteral("Vorgabetext"));
+    Vorgabetext->setReadOnly(true);
+    Vorgabetext->hide();
+    Texteingabe = new RichTextField(platform(), this, QStringLiteral("Texteingabe"));
+    Texteingabe->setAcceptRichText(false);
+
+    auto* leiste = new QHBoxLayout;
+    leiste->addWidget(HinweisZeile1, 1);
+    leiste->addWidget(KlickMitKorrektur);
+    leiste->addWidget(ZeilenNummernAnzeige);
+    leiste->addWidget(ZeitAnzeige);
+    leiste->addWidget(BeendenSchreiben);
+    auto* spalte = new QVBoxLayout(this);
+    spalte->addLayout(leiste);
+    spalte->addWidget(Vorgabetext, 1);
+    spalte->addWidget(Texteingabe, 2);
+
+    connect(BeendenSchreiben, &QPushButton::clicked, this,
+            &TFensterSchreibtrainer::BeendenSchreibenClick);
+}
+
+void TFensterSchreibtrainer::TextVorgabe(const QString& fileName) {
+    Vorgabetext->clearText();
+    Vorgabetext->hide();
+    if (!fileName.isEmpty()) {
+        QString fehler;
+        if (Vorgabetext->loadFile(fileName, &fehler)) {
+            Vorgabetext->show();
+        } else {
+            platform().message(MessageKind::Error, fehler);
+        }
+    }
+    Texteingabe->clearText();
+    Texteingabe->setModified(false);
+    Texteingabe->setFocus();
+}
+
+bool TFensterSchreibtrainer::textSpeichern() {
+    const QString pfad =
+        platform().saveFileName(QStringLiteral("Text speichern"),
+                                QStringLiteral("Textdateien(*.txt)|*.txt|Alle Dateien(*.*)|*.*"),
+                                anwendung().FensterStart().StartDirectory, QString());
+    if (pfad.isEmpty()) {
+        return false;
+    }
+    QString fehler;
+    if (!Texteingabe->savePlainText(pfad, &fehler)) {
+        platform().message(MessageKind::Error, fehler);
+        return false;
+    }
+    Texteingabe->setModified(false);
+    return true;
+}
+
+void TFensterSchreibtrainer::BeendenSchreibenClick() {
+    // What the learner wrote is kept unless the learner says otherwise.
+    if (Texteingabe->isModified() && !Texteingabe->document()->isEmpty()) {
+        const MessageAnswer antwort =
+            platform().message(MessageKind::Confirmation,
+                               QStringLiteral("Möchten Sie den geschriebenen Text speichern?"),
+                               MessageButtons::YesNoCancel);
+        if (antwort == MessageAnswer::Cancel) {
+            return;
+        }
+        if (antwort == MessageAnswer::Yes && !textSpeichern()) {
+            return;
+        }
+    }
+    hide();
+    TFensterStart& start = anwendung().FensterStart();
+    start.Startmenue->show();
+    start.show();
+}

@@ -20,24 +20,6 @@ void TFensterTastaturschreiben::bereichZeigen(QGroupBox* bereich) {
     }
 }
 
-void TFensterTastaturschreiben::InfozeilenNormal() {
-    for (int nummer = 1; nummer <= 5; ++nummer) {
-        Infozeile(nummer)->setCaption(QString());
-    }
-}
-
-void TFensterTastaturschreiben::InfoImInfofeld(const QString& text, int nummer) {
-    if (Panel* zeile = Infozeile(nummer)) {
-        zeile->setCaption(text);
-    }
-    InfoFeld->show();
-    InfoFeld->raise();
-}
-
-void TFensterTastaturschreiben::FingerWegZeigen() {}
-
-void TFensterTastaturschreiben::Grundstellung() {}
-
 void TFensterTastaturschreiben::Pause(int ms) {
     platform().pause(ms);
 }
@@ -57,23 +39,6 @@ void TFensterTastaturschreiben::InfoStopp() {
 void TFensterTastaturschreiben::ZeilenZaehler() {
     Zeilennummern->setCaption(
         QStringLiteral(" Zeile %1 von Zeile %2").arg(DrillLineNumber).arg(DrillLineCount));
-}
-
-void TFensterTastaturschreiben::TastaturschreibenBeenden(bool regulaer) {
-    ++beendungen_;
-    // The exercise consumed the last typed character; it still belongs to the text.
-    if (regulaer && !LastTypedChar.isNull() && LastTypedChar != QLatin1Char('\r')) {
-        einfuegen(LastTypedChar);
-    }
-    Modus = DrillMode();
-    Modus.FreeMode = true;
-    if (Texteingabefeld->document()->isEmpty()) {
-        TFensterStart& start = anwendung().FensterStart();
-        start.Startmenue->show();
-        start.show();
-        hide();
-    }
-    Q_EMIT LerneinheitBeendet(regulaer);
 }
 
 void TFensterTastaturschreiben::Zuruecksetzen() {

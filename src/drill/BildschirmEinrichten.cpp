@@ -344,7 +344,7 @@ TFensterTastaturschreiben::Schritt TFensterTastaturschreiben::infoBlock(QString&
                 return Schritt::Stopp;
             }
         }
-        InfoImInfofeld(infoText(ohneBlankNachSlashes(s)), nummer++);
+        InfoImInfofeld(s, nummer++);
         // An info block at the end of the script leaves nothing to type.
         if (nurLeerzeilenAb(st.ScriptLineIndex + 1)) {
             TastaturschreibenBeenden(true);

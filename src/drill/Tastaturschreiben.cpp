@@ -1,9 +1,14 @@
 #include "drill/Tastaturschreiben.h"
 
 #include "ui/panel.h"
+#include "ui/platform.h"
 #include "ui/richtextfield.h"
+#include "ui/secondtimer.h"
 
 #include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 
 #include <array>
@@ -132,6 +137,34 @@ TFensterTastaturschreiben::TFensterTastaturschreiben(Anwendung& anwendung)
     KlickZeile = tafel(this, QStringLiteral("KlickZeile"), QStringLiteral("Klick = Gehe zu Zeile"),
                        kFensterGrau, Panel::Bevel::Flat);
     KlickZeile->setToolTip(QStringLiteral("Sprung zu einer Zeile"));
+    Zeilennummern->installEventFilter(this);
+    KlickZeile->installEventFilter(this);
+
+    GeheZuZeile = tafel(this, QStringLiteral("GeheZuZeile"), QString(), kInfoGelb);
+    auto* beschriftung = new QLabel(QStringLiteral("Gehe zu Zeile: "), GeheZuZeile);
+    ZeilNumEingabe = new QLineEdit(GeheZuZeile);
+    ZeilNumEingabe->setObjectName(QStringLiteral("ZeilNumEingabe"));
+    OkZeile = knopf(GeheZuZeile, QStringLiteral("OkZeile"), QStringLiteral("OK"), QString());
+    EscZeile =
+        knopf(GeheZuZeile, QStringLiteral("EscZeile"), QStringLiteral("Abbrechen"), QString());
+    auto* zeile = new QHBoxLayout(GeheZuZeile);
+    zeile->addWidget(beschriftung);
+    zeile->addWidget(ZeilNumEingabe);
+    zeile->addWidget(OkZeile);
+    zeile->addWidget(EscZeile);
+    GeheZuZeile->hide();
+
+    connect(OkZeile, &QPushButton::clicked, this, &TFensterTastaturschreiben::OkZeileClick);
+    connect(ZeilNumEingabe, &QLineEdit::returnPressed, this,
+            &TFensterTastaturschreiben::OkZeileClick);
+    connect(EscZeile, &QPushButton::clicked, this, &TFensterTastaturschreiben::EscZeileClick);
+    connect(TasteiZeileButton, &QPushButton::clicked, this,
+            &TFensterTastaturschreiben::TasteiZeileButtonClick);
+    connect(AbbrechenButton, &QPushButton::clicked, this,
+            &TFensterTastaturschreiben::AbbrechenButtonClick);
+    Timer1 = platform().createSecondTimer(this);
+    connect(Timer1.get(), &SecondTimer::timeout, this, &TFensterTastaturschreiben::Timer1Timer);
+    Timer1->start();
 }
 
 TFensterTastaturschreiben::~TFensterTastaturschreiben() = default;

@@ -7,10 +7,13 @@
 #include "keyboard/schemes.h"
 
 #include <array>
+#include <memory>
 
 class Panel;
 class QGroupBox;
 class QKeyEvent;
+class QLineEdit;
+class SecondTimer;
 class QPushButton;
 class RichTextField;
 
@@ -63,7 +66,9 @@ public:
 
     // Instruction display.
     void InfozeilenNormal();
-    void InfoImInfofeld(const QString& text, int nummer);
+    // One line of an info block: the script line and its number in the block;
+    // numbers above 100 hold the field for (n - 100) times three seconds.
+    void InfoImInfofeld(const QString& zeile, int nummer);
     void FingerWegZeigen();
     void Grundstellung();
 
@@ -71,6 +76,11 @@ public:
     // Before a new unit: no scheme, no exercise, nothing typed.
     void Zuruecksetzen();
     void AbbrechenButtonClick();
+    void Timer1Timer();
+    void ZeilenNummernClick();
+    void OkZeileClick();
+    void EscZeileClick();
+    void TasteiZeileButtonClick();
 
     // The key handler: judges a typed character (Backspace 8, Return 13,
     // Escape 27, Tab 9) and lets it into the input field, drops it, starts a
@@ -116,6 +126,10 @@ public:
     Panel* Zeilennummern;
     Panel* KlickZeile;
     QPushButton* AbbrechenButton;
+    Panel* GeheZuZeile;
+    QLineEdit* ZeilNumEingabe;
+    QPushButton* OkZeile;
+    QPushButton* EscZeile;
 
     std::array<Panel*, kNormalzellen> Normal{};
     std::array<Panel*, 13> Raster{};
@@ -166,6 +180,10 @@ private:
     void umschalttastenMarkieren();
     void wegTasteAufstellen(tastei::KeyId heimtaste, QPoint ort, bool akzent);
     void wegHin(QChar zeichen);
+    void anleitungBeginnen();
+    void anleitungBeenden();
+    void zeigen(int nummer, const QString& text, Qt::Alignment ausrichtung = Qt::AlignLeft);
+    void tasteZeigen(tastei::KeyId taste, tastei::KeyLook look, bool zweitbelegung = false);
     void wegZurueck(QChar getippt, QChar naechstes);
     void TexteingabefeldKeyDown(QKeyEvent* event);
     void TexteingabefeldMouseDown();
@@ -188,6 +206,8 @@ private:
     Normalzeilenfenster normalFenster_;
     QString rasterText_;
     int beendungen_ = 0;
+    std::unique_ptr<SecondTimer> Timer1;
+    qint64 uhrStartMs_ = 0;
     bool freiUmbruch_ = false;
 
     // How a command leaves the set-up loop: go on with the next line as a

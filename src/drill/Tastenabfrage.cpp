@@ -76,6 +76,11 @@ bool TFensterTastaturschreiben::eventFilter(QObject* watched, QEvent* event) {
         TexteingabefeldMouseDown();
         return true;
     }
+    if ((watched == Zeilennummern || watched == KlickZeile) &&
+        event->type() == QEvent::MouseButtonPress) {
+        ZeilenNummernClick();
+        return true;
+    }
     return Fenster::eventFilter(watched, event);
 }
 

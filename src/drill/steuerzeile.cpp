@@ -159,3 +159,33 @@ int zaehleUebungszeilen(const QStringList& lines, int from) {
     }
     return count;
 }
+
+std::optional<Sprungziel> sprungziel(const QStringList& lines, int n) {
+    Sprungziel ziel;
+    if (n == 0 && !lines.isEmpty() && lines.first().startsWith(QLatin1Char('/'))) {
+        // From the start: the set-up step replays the script's own settings.
+        return ziel;
+    }
+    int gezaehlt = 0;
+    for (int i = 0; i < lines.size(); ++i) {
+        const QString& zeile = lines.at(i);
+        if (zeile.startsWith(QLatin1Char('/'))) {
+            if (zeile.size() > 5 &&
+                (zeile.contains(QLatin1String("kor")) || zeile.contains(QLatin1String("Kor")))) {
+                ziel.korrektur = korrekturModus(zeile).value_or(ziel.korrektur);
+            }
+            continue;
+        }
+        if (zeile.isEmpty() || ++gezaehlt != n) {
+            continue;
+        }
+        ziel.zeile = i;
+        ziel.uebungszeile = true;
+        ziel.blockanfang = i;
+        while (ziel.blockanfang > 0 && !lines.at(ziel.blockanfang).startsWith(QLatin1Char('/'))) {
+            --ziel.blockanfang;
+        }
+        return ziel;
+    }
+    return std::nullopt;
+}

@@ -72,3 +72,13 @@ bool kuendigtZusatzuebungAn(const QString& line);
 // to the count: longer than two characters, no "/" among its first two.
 bool zaehltAlsUebungszeile(const QString& line);
 int zaehleUebungszeilen(const QStringList& lines, int from);
+
+// Go to line: where drill line n stands, the command line that opens its
+// block, and the correction setting the script has there.
+struct Sprungziel {
+    int zeile = 0;       // the drill line, or the first line for n = 0
+    int blockanfang = 0; // the nearest line at or before it that begins with "/"
+    int korrektur = 0;
+    bool uebungszeile = false; // false: restart from the first block
+};
+std::optional<Sprungziel> sprungziel(const QStringList& lines, int n);

@@ -2,10 +2,23 @@
 
 #include "app/fenster.h"
 
-// The result window of the drills and of the copy-typing trainer.
+class QPushButton;
+class RichTextField;
+
+// The result window: what the learner typed in a drill or the trainer.
 class TFensterTextanzeige : public Fenster {
     Q_OBJECT
 public:
-    explicit TFensterTextanzeige(Anwendung& anwendung)
-        : Fenster(anwendung, QStringLiteral("FensterTextanzeige")) {}
+    explicit TFensterTextanzeige(Anwendung& anwendung);
+
+    // The typed text after two empty lines, read-only.
+    void TextZeigen(const QString& text);
+    void DruckenClick();
+    void SpeichernClick();
+    void BeendenClick();
+
+    RichTextField* TextAnzeigeFeld;
+    QPushButton* Drucken;
+    QPushButton* Speichern;
+    QPushButton* Beenden;
 };

@@ -3,8 +3,14 @@
 #include "app/Ruvasko.h"
 #include "app/anwendung.h"
 #include "app/programstate.h"
+#include "drill/Tastaturschreiben.h"
+#include "editor/Texteditor.h"
 #include "layout/screenclass.h"
+#include "lessons/AuswahlLektionen.h"
+#include "trainer/Schreibtrainer.h"
+#include "trainer/TrainerAssi.h"
 #include "ui/panel.h"
+#include "ui/platform.h"
 #include "ui/richtextfield.h"
 
 #include <QPushButton>
@@ -22,14 +28,24 @@ QPushButton* knopf(QWidget* parent, const QString& name, const QString& caption)
 
 TFensterInformationen::TFensterInformationen(Anwendung& anwendung)
     : Fenster(anwendung, QStringLiteral("FensterInformationen")) {
-    setWindowTitle(QStringLiteral(" Kasparo - Information"));
+    setWindowTitle(QStringLiteral("  Kasparo 2003  -  Info"));
+    QPalette silber = palette();
+    silber.setColor(QPalette::Window, QColor(0xC0, 0xC0, 0xC0));
+    setPalette(silber);
+    setAutoFillBackground(true);
     Hinweis = new RichTextField(platform(), this, QStringLiteral("Hinweis"));
     Hinweis->setReadOnly(true);
     InfoOk = knopf(this, QStringLiteral("InfoOk"), QStringLiteral("OK"));
     InfoJa = knopf(this, QStringLiteral("InfoJa"), QStringLiteral("&Ja"));
     InfoNein = knopf(this, QStringLiteral("InfoNein"), QStringLiteral("&Nein"));
     InfoEsc = knopf(this, QStringLiteral("InfoEsc"), QStringLiteral("Abbrechen"));
+    QPalette blau = Hinweis->palette();
+    blau.setColor(QPalette::Text, Qt::blue);
+    Hinweis->setPalette(blau);
     connect(InfoOk, &QPushButton::clicked, this, &TFensterInformationen::InfoOkClick);
+    connect(InfoJa, &QPushButton::clicked, this, &TFensterInformationen::InfoJaClick);
+    connect(InfoNein, &QPushButton::clicked, this, &TFensterInformationen::InfoNeinClick);
+    connect(InfoEsc, &QPushButton::clicked, this, &TFensterInformationen::InfoEscClick);
 }
 
 bool TFensterInformationen::DokumentZeigen(const QString& datei, QString* fehler) {
@@ -53,7 +69,7 @@ bool TFensterInformationen::DokumentZeigen(const QString& datei, QString* fehler
         return false;
     }
     Hinweis->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    resize(m.fenster);
+    setFixedSize(m.fenster);
     move(0, 0);
     Hinweis->setGeometry(m.hinweis);
     InfoOk->setGeometry(m.ok);
@@ -73,7 +89,88 @@ bool TFensterInformationen::DokumentZeigen(const QString& datei, QString* fehler
     return true;
 }
 
+int TFensterInformationen::HinweisChange(const QString& text, int warteEinheiten,
+                                         const QString& knoepfe) {
+    const std::array<std::pair<const char*, QPushButton*>, 4> woerter = {
+        {{"ESC", InfoEsc}, {"JA", InfoJa}, {"NEIN", InfoNein}, {"OK", InfoOk}}};
+    const std::array<int, 4> codes{0, 1, 2, 3};
+    for (const auto& [wort, knopf] : woerter) {
+        knopf->hide();
+    }
+    Information();
+    for (std::size_t i = 0; i < woerter.size(); ++i) {
+        if (text == QLatin1String(woerter[i].first)) {
+            hide();
+            return codes[i];
+        }
+    }
+    Hinweis->clearText();
+    Hinweis->setLines(text.split(QLatin1Char('\r')));
+    show();
+    raise();
+    if (warteEinheiten > 0) {
+        platform().pause(warteEinheiten * 800);
+    }
+    for (const auto& [wort, knopf] : woerter) {
+        knopf->setVisible(knoepfe.contains(QLatin1String(wort)));
+    }
+    return 0;
+}
+
+void TFensterInformationen::Information() {
+    // The hint window's own size per screen class, centred on the screen.
+    const ProgramState& s = state();
+    struct Masse {
+        QSize fenster;
+        QRect hinweis;
+        int hinweisSchrift;
+        std::array<int, 4> links;
+        QRect knopf;
+        int knopfSchrift;
+    };
+    const Masse m = perClass<Masse>(
+        s, {{{{480, 245}, {6, 13, 460, 160}, -16, {6, 86, 166, 256}, {0, 180, 70, 24}, -10},
+             {{600, 300}, {8, 16, 575, 190}, -19, {10, 110, 210, 310}, {0, 224, 90, 30}, -12},
+             {{660, 330}, {8, 18, 634, 205}, -22, {10, 120, 230, 340}, {0, 250, 100, 33}, -13},
+             {{605, 290}, {8, 16, 582, 195}, -20, {10, 110, 210, 310}, {0, 224, 90, 30}, -12}}});
+    showNormal();
+    setFixedSize(m.fenster);
+    const QSize bildschirm = perClass(
+        s, std::array{QSize(800, 600), QSize(1024, 768), QSize(1152, 864), QSize(1280, 960)});
+    move((bildschirm.width() - m.fenster.width()) / 2,
+         (bildschirm.height() - m.fenster.height()) / 2);
+    Hinweis->setGeometry(m.hinweis);
+    Hinweis->setTextFont(QStringLiteral("Arial"), m.hinweisSchrift, Qt::blue);
+    const std::array<QPushButton*, 4> knoepfe{InfoOk, InfoJa, InfoNein, InfoEsc};
+    for (std::size_t i = 0; i < knoepfe.size(); ++i) {
+        knoepfe[i]->setGeometry(m.links[i], m.knopf.top(), m.knopf.width(), m.knopf.height());
+        QFont schrift = knoepfe[i]->font();
+        schrift.setPixelSize(pixelSizeForHeight(m.knopfSchrift));
+        knoepfe[i]->setFont(schrift);
+    }
+}
+
 void TFensterInformationen::InfoOkClick() {
     hide();
-    anwendung().FensterStart().show();
+    // Back to the menu unless a module is still at work.
+    Anwendung& a = anwendung();
+    const bool modulLaeuft = a.FensterLektionen().isVisible() ||
+                             a.FensterTastaturschreiben().isVisible() ||
+                             a.FensterSchreibtrainer().isVisible() ||
+                             a.FensterTexteditor().isVisible() || a.FensterAssi().isVisible();
+    if (!modulLaeuft) {
+        a.FensterStart().show();
+    }
+}
+
+void TFensterInformationen::InfoJaClick() {
+    HinweisChange(QStringLiteral("JA"), 0, QString());
+}
+
+void TFensterInformationen::InfoNeinClick() {
+    HinweisChange(QStringLiteral("NEIN"), 0, QString());
+}
+
+void TFensterInformationen::InfoEscClick() {
+    HinweisChange(QStringLiteral("ESC"), 0, QString());
 }

@@ -14,11 +14,22 @@ public:
 
     // Shows a rich-text document maximised, with the OK button only.
     bool DokumentZeigen(const QString& datei, QString* fehler);
+
+    // Shows a hint ("\r" breaks lines) with the buttons named in `knoepfe`
+    // ("OK", "JA", "NEIN", "ESC"); the words themselves close the window and
+    // give their code: ESC 0, JA 1, NEIN 2, OK 3. A hint gives 0.
+    int HinweisChange(const QString& text, int warteEinheiten, const QString& knoepfe);
     void InfoOkClick();
+    void InfoJaClick();
+    void InfoNeinClick();
+    void InfoEscClick();
 
     RichTextField* Hinweis;
     QPushButton* InfoOk;
     QPushButton* InfoJa;
     QPushButton* InfoNein;
     QPushButton* InfoEsc;
+
+private:
+    void Information();
 };

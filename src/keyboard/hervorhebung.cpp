@@ -164,6 +164,64 @@ std::optional<Fingerweg> fingerwegFuer(QChar zeichen) {
     return Fingerweg{*fuehrung.heimtaste, 5, 5, 40, 40};
 }
 
+namespace {
+
+struct Wegtaste {
+    const char16_t* zeichen;
+    KeyId heim;
+};
+
+// The characters a finger reaches from its home key in the demonstration;
+// "{" stands for Tab.
+constexpr Wegtaste kWegtasten[] = {
+    {u"1!2\"qy{", KeyId::Key_A},  {u"3§wx", KeyId::Key_S},
+    {u"4$ce", KeyId::Key_D},      {u"5%6&bgrtv", KeyId::Key_F},
+    {u"7/8(hmnuz", KeyId::Key_J}, {u"9),;i", KeyId::Key_K},
+    {u"0=.:o", KeyId::Key_L},     {u"#'*+-_?ßp´`äü@", KeyId::Key_Oe},
+};
+
+} // namespace
+
+std::optional<KeyId> vorfuehrungHeimtaste(QChar zeichen) {
+    for (const Wegtaste& w : kWegtasten) {
+        if (QStringView(w.zeichen).contains(zeichen)) {
+            return w.heim;
+        }
+    }
+    return std::nullopt;
+}
+
+QString fingerwegText(QChar c) {
+    static const std::pair<char16_t, const char*> kEigene[] = {
+        {u'ü', "zu Ü."},
+        {u'ä', "zu Ä."},
+        {u',', "zum Komma."},
+        {u';', "zum Strichpunkt."},
+        {u'.', "zum Punkt."},
+        {u':', "zum Doppelpunkt."},
+        {u'-', "zum Mittestrich."},
+        {u'_', "zum Unterstrich."},
+        {u'!', "zum Ausrufezeichen."},
+        {u'?', "zum Fragezeichen."},
+        {u'@', "zur Korrigiertaste."},
+        {u'&', "zu &&."},
+        {u'\'', "zum Apostroph."},
+        {u'´', "zum Accent aigu."},
+        {u'`', "zum Accent grave."},
+        {u'{', "zur Tabtaste."},
+    };
+    const QString anfang = QString::fromUtf8("Der neue Fingerweg führt ");
+    for (const auto& [zeichen, text] : kEigene) {
+        if (c == QChar(zeichen)) {
+            // A panel shows the doubled ampersand as one.
+            return anfang +
+                   QString::fromUtf8(text).replace(QStringLiteral("&&"), QStringLiteral("&"));
+        }
+    }
+    const QChar gezeigt = c >= u'a' && c <= u'z' ? c.toUpper() : c;
+    return anfang + QStringLiteral("zu ") + gezeigt + QLatin1Char('.');
+}
+
 QPoint wegschritt(QPoint von, QPoint nach, int teiler) {
     // Integer division in C++ truncates toward zero, as the walk wants.
     return {(nach.x() - von.x()) / teiler, (nach.y() - von.y()) / teiler};

@@ -52,4 +52,10 @@ std::optional<Fingerweg> fingerwegFuer(QChar zeichen);
 // The step of a walk from `von` to `nach`, each coordinate truncated toward zero.
 QPoint wegschritt(QPoint von, QPoint nach, int teiler);
 
+// The demonstration of a new finger path: the home key the finger leaves
+// from ("{" stands for Tab), none for characters without a path.
+std::optional<KeyId> vorfuehrungHeimtaste(QChar zeichen);
+// Its first information line, for example "Der neue Fingerweg führt zum Komma.".
+QString fingerwegText(QChar zeichen);
+
 } // namespace tastei

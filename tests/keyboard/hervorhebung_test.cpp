@@ -1,5 +1,7 @@
 #include "keyboard/hervorhebung.h"
 
+#include "support/qtprinters.h"
+
 #include <gtest/gtest.h>
 
 using namespace tastei;
@@ -79,4 +81,21 @@ TEST(Fingerweg, StepsTruncateTowardZero) {
     EXPECT_EQ(wegschritt({100, 200}, {60, 130}, 8), QPoint(-5, -8));
     EXPECT_EQ(wegschritt({100, 200}, {147, 137}, 5), QPoint(9, -12));
     EXPECT_EQ(wegschritt({10, 10}, {10, 10}, 5), QPoint(0, 0));
+}
+
+TEST(Fingerwegvorfuehrung, FirstLineAndHomeKey) {
+    EXPECT_EQ(fingerwegText(QLatin1Char('g')), QString::fromUtf8("Der neue Fingerweg führt zu G."));
+    EXPECT_EQ(fingerwegText(QString::fromUtf8("ö").at(0)),
+              QString::fromUtf8("Der neue Fingerweg führt zu ö."));
+    EXPECT_EQ(fingerwegText(QString::fromUtf8("ü").at(0)),
+              QString::fromUtf8("Der neue Fingerweg führt zu Ü."));
+    EXPECT_EQ(fingerwegText(QLatin1Char(',')),
+              QString::fromUtf8("Der neue Fingerweg führt zum Komma."));
+    EXPECT_EQ(fingerwegText(QLatin1Char('&')), QString::fromUtf8("Der neue Fingerweg führt zu &."));
+    EXPECT_EQ(fingerwegText(QLatin1Char('{')),
+              QString::fromUtf8("Der neue Fingerweg führt zur Tabtaste."));
+    EXPECT_EQ(vorfuehrungHeimtaste(QLatin1Char('$')), KeyId::Key_D);
+    EXPECT_EQ(vorfuehrungHeimtaste(QLatin1Char('{')), KeyId::Key_A);
+    EXPECT_EQ(vorfuehrungHeimtaste(QLatin1Char('@')), KeyId::Key_Oe);
+    EXPECT_FALSE(vorfuehrungHeimtaste(QString::fromUtf8("ö").at(0)));
 }

@@ -104,7 +104,8 @@ TFensterTastaturschreiben::TFensterTastaturschreiben(Anwendung& anwendung)
 
     uebungsanzeigenAnlegen();
 
-    InfoFeld = tafel(this, QStringLiteral("InfoFeld"), QString(), kInfoGelb);
+    InfoFeld = tafel(this, QStringLiteral("InfoFeld"), QString(), QColor(0, 255, 0));
+    InfoFeld->setAccessibleName(QStringLiteral("  Informationen  "));
     const QStringList infoNamen{QStringLiteral("Infozeile1"), QStringLiteral("InfoZeile2"),
                                 QStringLiteral("InfoZeile3"), QStringLiteral("InfoZeile4"),
                                 QStringLiteral("InfoZeile5")};

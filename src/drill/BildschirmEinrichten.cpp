@@ -13,6 +13,26 @@
 // The interpreter of the lesson script: each call walks from ScriptLineIndex
 // to the next drill line and primes its exercise.
 
+namespace {
+
+// The flags an exercise or keyboard command sets; the finger-track scheme is
+// a partial one, the copy text a normal line.
+DrillMode modusFuer(Befehl befehl) {
+    DrillMode modus;
+    modus.Volltastei = befehl == Befehl::Volltastei;
+    modus.Blindtastei = befehl == Befehl::Blindtastei;
+    modus.Bahntastei = befehl == Befehl::Bahntastei;
+    modus.Teiltastei = befehl == Befehl::Teiltastei || befehl == Befehl::Bahntastei;
+    modus.Wortaufbau = befehl == Befehl::Wortaufbau;
+    modus.Rasterzeile = befehl == Befehl::Rasterzeile;
+    modus.Abschreibtext = befehl == Befehl::Abschreibtext;
+    modus.Normalzeile = befehl == Befehl::Normalzeile || befehl == Befehl::Abschreibtext;
+    modus.FreeMode = befehl == Befehl::Frei || befehl == Befehl::Ende;
+    return modus;
+}
+
+} // namespace
+
 QString TFensterTastaturschreiben::saubereZeile(int index) const {
     return SteuerStringNetto(Skriptzeile(index));
 }
@@ -123,9 +143,7 @@ void TFensterTastaturschreiben::modusSetzen(const DrillMode& modus, Befehl befeh
 
 void TFensterTastaturschreiben::volltasteiAufZeile(const QString& zeile) {
     ProgramState& st = state();
-    DrillMode volltastei;
-    volltastei.Volltastei = true;
-    modusSetzen(volltastei, Befehl::Volltastei);
+    modusSetzen(modusFuer(Befehl::Volltastei), Befehl::Volltastei);
     VollTastatur();
     st.CharPos = 1;
     st.ScriptLine = zeile;
@@ -172,9 +190,7 @@ TFensterTastaturschreiben::Schritt TFensterTastaturschreiben::befehlAusfuehren(Q
     case Befehl::Frei:
     case Befehl::Ende: {
         schemaWechsel(befehl);
-        DrillMode frei;
-        frei.FreeMode = true;
-        modusSetzen(frei, befehl);
+        modusSetzen(modusFuer(befehl), befehl);
         NormalzeilenFeld->hide();
         NormalTastatur->hide();
         Rasterzeilenfeld->hide();
@@ -223,12 +239,7 @@ TFensterTastaturschreiben::Schritt TFensterTastaturschreiben::befehlAusfuehren(Q
 TFensterTastaturschreiben::Schritt TFensterTastaturschreiben::tastaturBefehl(QString& s,
                                                                              Befehl befehl) {
     schemaWechsel(befehl);
-    DrillMode modus;
-    modus.Volltastei = befehl == Befehl::Volltastei;
-    modus.Blindtastei = befehl == Befehl::Blindtastei;
-    modus.Bahntastei = befehl == Befehl::Bahntastei;
-    modus.Teiltastei = befehl == Befehl::Teiltastei || befehl == Befehl::Bahntastei;
-    modusSetzen(modus, befehl);
+    modusSetzen(modusFuer(befehl), befehl);
     switch (befehl) {
     case Befehl::Volltastei:
         VollTastatur();
@@ -254,12 +265,7 @@ TFensterTastaturschreiben::Schritt TFensterTastaturschreiben::zeilenBefehl(QStri
     if (befehl != Befehl::Ziffernblock) {
         schemaWechsel(befehl);
     }
-    DrillMode modus;
-    modus.Wortaufbau = befehl == Befehl::Wortaufbau;
-    modus.Rasterzeile = befehl == Befehl::Rasterzeile;
-    modus.Abschreibtext = befehl == Befehl::Abschreibtext;
-    modus.Normalzeile = befehl == Befehl::Normalzeile || befehl == Befehl::Abschreibtext;
-    modusSetzen(modus, befehl);
+    modusSetzen(modusFuer(befehl), befehl);
     // An exercise command at the end of the script leaves nothing to type.
     if (nurLeerzeilenAb(st.ScriptLineIndex + 1)) {
         TastaturschreibenBeenden(true);

@@ -191,9 +191,15 @@ private:
     void linieBeendet(Linienart art, QChar zeichen);
     void returnErwartet(Linienart art);
     void bereichZeigen(QGroupBox* bereich);
-    bool laeuft(Linienart art) const;
-    Panel* returnPanel(Linienart art) const;
-    Panel* backPanel(Linienart art) const;
+    // The display of a line exercise, its Return and Backspace panels, and
+    // whether it runs.
+    struct Linienteile {
+        QGroupBox* feld;
+        Panel* ret;
+        Panel* back;
+        bool laeuft;
+    };
+    Linienteile teile(Linienart art) const;
     void laufendeUebung(QChar zeichen);
     void korrekturBeginnen(QChar zeichen, bool warBackspace);
     void einfuegen(const QString& text);

@@ -33,47 +33,21 @@ void TFensterTastaturschreiben::WortaufbauUebung(int key) {
     linienUebung(Linienart::Wort, QChar(key));
 }
 
-bool TFensterTastaturschreiben::laeuft(Linienart art) const {
+TFensterTastaturschreiben::Linienteile TFensterTastaturschreiben::teile(Linienart art) const {
     switch (art) {
     case Linienart::Normal:
-        return Modus.Normalzeile;
+        return {NormalzeilenFeld, NormalzeileReturn, NormalzeileBack, Modus.Normalzeile};
     case Linienart::Raster:
-        return Modus.Rasterzeile;
+        return {Rasterzeilenfeld, RasterzeileReturn, RasterzeileBack, Modus.Rasterzeile};
     case Linienart::Wort:
-        return Modus.Wortaufbau;
+        break;
     }
-    return false;
-}
-
-Panel* TFensterTastaturschreiben::returnPanel(Linienart art) const {
-    switch (art) {
-    case Linienart::Normal:
-        return NormalzeileReturn;
-    case Linienart::Raster:
-        return RasterzeileReturn;
-    case Linienart::Wort:
-        return WortaufbauReturn;
-    }
-    return nullptr;
-}
-
-Panel* TFensterTastaturschreiben::backPanel(Linienart art) const {
-    switch (art) {
-    case Linienart::Normal:
-        return NormalzeileBack;
-    case Linienart::Raster:
-        return RasterzeileBack;
-    case Linienart::Wort:
-        return WortaufbauBack;
-    }
-    return nullptr;
+    return {WortaufbauFeld, WortaufbauReturn, WortaufbauBack, Modus.Wortaufbau};
 }
 
 void TFensterTastaturschreiben::linienUebung(Linienart art, QChar zeichen) {
     ProgramState& st = state();
-    bereichZeigen(art == Linienart::Normal   ? NormalzeilenFeld
-                  : art == Linienart::Raster ? Rasterzeilenfeld
-                                             : WortaufbauFeld);
+    bereichZeigen(teile(art).feld);
     if (st.CharPos == 1) {
         if (art == Linienart::Normal && st.LineStartPending) {
             st.LineStartPending = false;
@@ -92,7 +66,7 @@ void TFensterTastaturschreiben::linienUebung(Linienart art, QChar zeichen) {
         }
     }
     if (st.ScriptLine.contains(kKorrekturmarke)) {
-        backPanel(art)->show();
+        teile(art).back->show();
         st.ScriptLine.remove(kKorrekturmarke);
     }
     st.ExpectedChar = zeichenAn(st.ScriptLine, st.CharPos);
@@ -146,7 +120,7 @@ void TFensterTastaturschreiben::linienUebung(Linienart art, QChar zeichen) {
 
 void TFensterTastaturschreiben::returnErwartet(Linienart art) {
     ProgramState& st = state();
-    returnPanel(art)->hide();
+    teile(art).ret->hide();
     if (st.CorrectionMode == 3) {
         st.CorrectionMode = 1;
     }
@@ -176,7 +150,7 @@ void TFensterTastaturschreiben::returnErwartet(Linienart art) {
         wortaufbauZeichnen();
     }
     if (st.ExpectedChar == kReturn) {
-        returnPanel(art)->show();
+        teile(art).ret->show();
     }
 }
 
@@ -194,12 +168,12 @@ void TFensterTastaturschreiben::linieBeendet(Linienart art, QChar zeichen) {
     if (beendungen_ != vorher) {
         return;
     }
-    if (laeuft(art)) {
+    if (teile(art).laeuft) {
         st.ScriptLine = SteuerStringNetto(Skriptzeile(st.ScriptLineIndex));
         if (st.ScriptLine.isEmpty()) {
             // A paragraph end: the learner types Return twice.
             st.ScriptLine = kAbsatzende;
-            returnPanel(art)->show();
+            teile(art).ret->show();
             if (st.CorrectionMode == 1) {
                 st.CorrectionMode = 3;
             }

@@ -325,13 +325,14 @@ void TFensterLektionen::uebungBeginnen(const QStringList& zeilen) {
     drill.Modus.FreeMode = frei;
     drill.InfoFeld->hide();
     st.DrillClockRunning = false;
-    drill.BildschirmEinrichten();
+    // Shown first: the set-up step may open with the home-row introduction.
     drill.show();
     drill.raise();
     drill.activateWindow();
     drill.Texteingabefeld->setFocus();
     anwendung().FensterStart().hide();
     hide();
+    drill.BildschirmEinrichten();
 }
 
 void TFensterLektionen::EigeneClick() {

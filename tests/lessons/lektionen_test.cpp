@@ -46,7 +46,7 @@ QString neueTasten(const QString& datei) {
         {"KP_TS05.VER", "vmcVMC"},
         {"KP_TS06.VER", "tzbnTZBN"},
         {"KP_TS07.VER", QString::fromUtf8("@ß?")},
-        {"KP_TS08.VER", "wqpWQP"},
+        {"KP_TS08.VER", "woqpWOQP"},
         {"KP_TS09.VER", QString::fromUtf8("xyü-_XYÜ")},
         {"KP_TS10.VER", "\t"},
         {"KP_ZR_A.VER", "4589"},

@@ -7,6 +7,7 @@
 #include "keyboard/schemes.h"
 
 #include <array>
+#include <deque>
 #include <memory>
 
 class Panel;
@@ -202,6 +203,7 @@ private:
     Linienteile teile(Linienart art) const;
     void laufendeUebung(QChar zeichen);
     void korrekturBeginnen(QChar zeichen, bool warBackspace);
+    void tasteBeurteilen(QChar zeichen);
     void einfuegen(const QString& text);
     void zeilenumbruch();
     void letztesZeichenLoeschen();
@@ -212,6 +214,8 @@ private:
     Normalzeilenfenster normalFenster_;
     QString rasterText_;
     int beendungen_ = 0;
+    bool inBearbeitung_ = false;
+    std::deque<QChar> warteschlange_;
     std::unique_ptr<SecondTimer> Timer1;
     qint64 uhrStartMs_ = 0;
     bool freiUmbruch_ = false;

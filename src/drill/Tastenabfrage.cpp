@@ -144,6 +144,25 @@ void TFensterTastaturschreiben::laufendeUebung(QChar zeichen) {
 }
 
 void TFensterTastaturschreiben::TastenAbfrageKeypress(QChar zeichen) {
+    // A key that arrives while the previous one is still being judged (its
+    // short waits keep events flowing) is judged right after it, in order.
+    if (inBearbeitung_) {
+        if (!InputBlocked) {
+            warteschlange_.push_back(zeichen);
+        }
+        return;
+    }
+    inBearbeitung_ = true;
+    tasteBeurteilen(zeichen);
+    while (!warteschlange_.empty()) {
+        const QChar naechstes = warteschlange_.front();
+        warteschlange_.pop_front();
+        tasteBeurteilen(naechstes);
+    }
+    inBearbeitung_ = false;
+}
+
+void TFensterTastaturschreiben::tasteBeurteilen(QChar zeichen) {
     ProgramState& st = state();
     if (InputBlocked || zeichen == kAkut || zeichen == kGravis ||
         (zeichen == kReturn && Modus.tastaturUebung() && !st.LineEndReached)) {

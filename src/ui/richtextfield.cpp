@@ -20,16 +20,6 @@ QString withNewlines(QString text) {
     return text;
 }
 
-// A text file's last line break ends its last line; it does not open another.
-QString withoutFinalLineBreak(QString text) {
-    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    if (text.endsWith(QLatin1Char('\n'))) {
-        text.chop(1);
-    }
-    return text;
-}
-
 } // namespace
 
 RichTextField::RichTextField(Platform& platform, QWidget* parent, const QString& name)

@@ -83,6 +83,15 @@ TextFile readTextFile(const QString& path) {
     return result;
 }
 
+QString withoutFinalLineBreak(QString text) {
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    if (text.endsWith(QLatin1Char('\n'))) {
+        text.chop(1);
+    }
+    return text;
+}
+
 QString readFailureMessage(TextFileStatus status, const QString& path) {
     const QString name = QDir::toNativeSeparators(path);
     switch (status) {

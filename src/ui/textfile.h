@@ -34,6 +34,10 @@ bool looksBinary(const QByteArray& bytes);
 
 TextFile readTextFile(const QString& path);
 
+// Line ends as "\n"; a text file's last line break ends its last line and
+// opens no new one.
+QString withoutFinalLineBreak(QString text);
+
 // The German sentence for a failed read, naming the file.
 QString readFailureMessage(TextFileStatus status, const QString& path);
 

@@ -233,3 +233,18 @@ TEST_F(Tastaturuebung, EachKeyGroupWalksItsOwnSteps) {
         EXPECT_EQ(platform.pauses, std::vector<int>(std::size_t(fall.schritte), fall.warte));
     }
 }
+
+TEST_F(Tastaturuebung, KeysArrivingDuringAWaitAreJudgedInOrderAfterIt) {
+    starte({QStringLiteral("//Volltastei"), QStringLiteral("aasd")});
+    bool einmal = false;
+    platform.duringPause = [&](int) {
+        if (!einmal) {
+            einmal = true;
+            tippe(QStringLiteral("as")); // typed on during the doubled letter's wait
+        }
+    };
+    tippe(QStringLiteral("a"));
+    EXPECT_EQ(feld(), QStringLiteral("aas"));
+    EXPECT_FALSE(st().CorrectionPending);
+    EXPECT_EQ(st().ExpectedChar, QLatin1Char('d'));
+}

@@ -86,8 +86,8 @@ TEST(MitgelieferteLektionen, AllUnitsOfTheCompactListAreThere) {
     for (const QString& datei : dateien) {
         EXPECT_TRUE(QFileInfo::exists(QDir(kDaten).filePath(datei))) << datei.toStdString();
     }
-    for (const char* info : {"InTastatur.RTF", "InEigene.RTF", "InEditSchul.RTF",
-                             "InZiffernblock.RTF"}) {
+    for (const char* info :
+         {"InTastatur.RTF", "InEigene.RTF", "InEditSchul.RTF", "InZiffernblock.RTF"}) {
         EXPECT_TRUE(QFileInfo::exists(QDir(kDaten).filePath(QLatin1String(info)))) << info;
     }
 }
@@ -176,10 +176,10 @@ TEST_F(Durchgang, EveryDrillUnitIsTypedToItsRegularEnd) {
                 << QString(c).toStdString() << "'";
         }
         EXPECT_EQ(enden, std::vector<bool>{true}) << datei.toStdString();
-        EXPECT_TRUE(platform.messages.empty()) << datei.toStdString() << ": "
-                                               << (platform.messages.empty()
-                                                       ? std::string()
-                                                       : platform.messages[0].text.toStdString());
+        EXPECT_TRUE(platform.messages.empty())
+            << datei.toStdString() << ": "
+            << (platform.messages.empty() ? std::string()
+                                          : platform.messages[0].text.toStdString());
         EXPECT_GT(anschlaege, 200) << datei.toStdString();
         enden.clear();
     }

@@ -1,6 +1,7 @@
 #include "lessons/pruefung.h"
 #include "support/qtprinters.h"
 
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -211,4 +212,18 @@ TEST(KasparoPruefen, ReportsAndExitStatus) {
     const QString binaer = schreibe(verzeichnis, "bild.VER", QByteArray("\x89PNG\0\0", 6));
     EXPECT_EQ(starte({binaer}).first, 2);
     EXPECT_EQ(starte({}).first, 2);
+}
+
+TEST(Pruefung, TheShippedLessonsHaveNoErrors) {
+    const QDir daten(QStringLiteral(KASPARO_SOURCE_DIR "/data"));
+    const QStringList dateien = daten.entryList({QStringLiteral("*.VER")}, QDir::Files);
+    ASSERT_GE(dateien.size(), 36);
+    for (const QString& datei : dateien) {
+        const Skriptdatei gelesen = skriptLesen(daten.filePath(datei));
+        ASSERT_EQ(gelesen.status, TextFileStatus::Ok) << datei.toStdString();
+        for (const Befund& befund : pruefeSkript(gelesen.zeilen)) {
+            EXPECT_FALSE(befund.fehler)
+                << datei.toStdString() << ":" << befund.zeile << " " << befund.text.toStdString();
+        }
+    }
 }

@@ -3,6 +3,7 @@
 #include "drill/Tastaturschreiben.h"
 #include "keyboard/Informationen.h"
 #include "lessons/AuswahlLektionen.h"
+#include "support/dateien.h"
 #include "support/qtprinters.h"
 #include "support/testplatform.h"
 #include "trainer/Schreibtrainer.h"
@@ -22,12 +23,6 @@
 using katalog::Liste;
 
 namespace {
-
-void schreibe(const QString& pfad, const QByteArray& inhalt) {
-    QFile datei(pfad);
-    ASSERT_TRUE(datei.open(QIODevice::WriteOnly));
-    datei.write(inhalt);
-}
 
 int zeileMit(QListWidget* liste, const QString& text, int ab = 0) {
     for (int i = ab; i < liste->count(); ++i) {
@@ -72,7 +67,7 @@ protected:
 } // namespace
 
 TEST_F(Auswahl, KeyboardWritingOpensTheCompactListAndATypedUnitRuns) {
-    schreibe(
+    dateiSchreiben(
         verzeichnis.filePath("KP_TS01.VER"),
         "//Korrektur: ein\r\n//Volltastei\r\nasdf jkl\xf6\r\n\r\n\r\nfdsa \xf6lkj\r\n//Ende\r\n");
     start->Tastaturschreiben->click();
@@ -107,7 +102,7 @@ TEST_F(Auswahl, ConfirmingWithNothingChosenAsksForAChoice) {
 }
 
 TEST_F(Auswahl, TheAdditionalWritingOfUnitTwelveOpensTheTrainer) {
-    schreibe(verzeichnis.filePath("KP_TS12C.VER"), "Ein Text zum Abschreiben.\r\n");
+    dateiSchreiben(verzeichnis.filePath("KP_TS12C.VER"), "Ein Text zum Abschreiben.\r\n");
     start->Tastaturschreiben->click();
     int einheit12 = -1;
     for (int i = 0; i < kompaktliste()->count() && einheit12 < 0; ++i) {
@@ -149,7 +144,7 @@ TEST_F(Auswahl, AMissingCatalogueFileIsReportedAndTheStartWindowReturns) {
 
 TEST_F(Auswahl, AnOwnFileWithoutSchemeRunsOnTheFullKeyboard) {
     const QString pfad = verzeichnis.filePath("meine.erste.ts");
-    schreibe(pfad, "abcd\r\n\r\n\r\ndefg\r\n");
+    dateiSchreiben(pfad, "abcd\r\n\r\n\r\ndefg\r\n");
     platform.fileAnswers = {pfad};
     start->Schreibtrainer->click();
     ASSERT_EQ(platform.fileDialogs.size(), 1u);
@@ -172,7 +167,7 @@ TEST_F(Auswahl, OwnFileDialogCancelledOrEmptyFile) {
     EXPECT_TRUE(drill->isHidden());
 
     const QString leer = verzeichnis.filePath("leer.ts");
-    schreibe(leer, "");
+    dateiSchreiben(leer, "");
     platform.fileAnswers = {verzeichnis.filePath("fehlt.ts"), leer};
     start->Schreibtrainer->click();
     ASSERT_EQ(platform.messages.size(), 2u);
@@ -196,8 +191,8 @@ TEST_F(Auswahl, InfoButtonsShowTheirDocumentOrSayThereIsNone) {
     EXPECT_EQ(platform.messages[0].text, QStringLiteral("Es ist keine Information vorhanden."));
     EXPECT_FALSE(start->isHidden());
 
-    schreibe(verzeichnis.filePath("InEditSchul.RTF"),
-             "{\\rtf1\\ansi Der einfache Texteditor\\par}");
+    dateiSchreiben(verzeichnis.filePath("InEditSchul.RTF"),
+                   "{\\rtf1\\ansi Der einfache Texteditor\\par}");
     start->InfoTexteditor->click();
     TFensterInformationen& info = anwendung->FensterInformationen();
     EXPECT_FALSE(info.isHidden());

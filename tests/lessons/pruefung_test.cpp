@@ -1,4 +1,5 @@
 #include "lessons/pruefung.h"
+#include "support/dateien.h"
 #include "support/qtprinters.h"
 
 #include <QDir>
@@ -29,14 +30,6 @@ QStringList mitEnde(QStringList skript) {
 }
 
 const QString kEndeFehlt = QStringLiteral("0 H //Ende fehlt.");
-
-QString schreibe(const QTemporaryDir& verzeichnis, const QString& name, const QByteArray& bytes) {
-    const QString pfad = verzeichnis.filePath(name);
-    QFile datei(pfad);
-    EXPECT_TRUE(datei.open(QIODevice::WriteOnly));
-    datei.write(bytes);
-    return pfad;
-}
 
 } // namespace
 
@@ -160,30 +153,34 @@ TEST(Pruefbericht, CountsByBothRulesAndOneLinePerFinding) {
 TEST(Skriptdatei, PlainTextAndRtfGiveTheLinesTheDrillWindowGets) {
     QTemporaryDir verzeichnis;
     // Windows-1252 with CR LF; the last line break opens no further line.
-    EXPECT_EQ(skriptLesen(schreibe(verzeichnis, "a.VER", "//Volltastei\r\n\r\nB\xe4r\r\n")).zeilen,
-              (QStringList{"//Volltastei", "", QString::fromUtf8("Bär")}));
-    EXPECT_EQ(skriptLesen(schreibe(verzeichnis, "b.ts",
-                                   "Gr\xc3\xbc\xc3\x9f"
-                                   "e\nx"))
+    EXPECT_EQ(
+        skriptLesen(dateiSchreiben(verzeichnis, "a.VER", "//Volltastei\r\n\r\nB\xe4r\r\n")).zeilen,
+        (QStringList{"//Volltastei", "", QString::fromUtf8("Bär")}));
+    EXPECT_EQ(skriptLesen(dateiSchreiben(verzeichnis, "b.ts",
+                                         "Gr\xc3\xbc\xc3\x9f"
+                                         "e\nx"))
                   .zeilen,
               (QStringList{QString::fromUtf8("Grüße"), "x"}));
-    EXPECT_EQ(skriptLesen(schreibe(verzeichnis, "c.rtf",
+    EXPECT_EQ(
+        skriptLesen(dateiSchreiben(verzeichnis, "c.rtf",
                                    "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\f0 //Volltastei\\par "
                                    "\\b F\\'fc\\'dfe\\b0\\par}"))
-                  .zeilen,
-              (QStringList{"//Volltastei", QString::fromUtf8("Füße")}));
-    const Skriptdatei leer = skriptLesen(schreibe(verzeichnis, "d.ts", "\r\n"));
+            .zeilen,
+        (QStringList{"//Volltastei", QString::fromUtf8("Füße")}));
+    const Skriptdatei leer = skriptLesen(dateiSchreiben(verzeichnis, "d.ts", "\r\n"));
     EXPECT_EQ(leer.status, TextFileStatus::Ok);
     EXPECT_TRUE(leer.zeilen.isEmpty());
-    EXPECT_EQ(skriptLesen(schreibe(verzeichnis, "e.ts", QByteArray("a\0b", 3))).status,
+    EXPECT_EQ(skriptLesen(dateiSchreiben(verzeichnis, "e.ts", QByteArray("a\0b", 3))).status,
               TextFileStatus::Binary);
     EXPECT_EQ(skriptLesen(verzeichnis.filePath("fehlt.ts")).status, TextFileStatus::Missing);
 }
 
 TEST(KasparoPruefen, ReportsAndExitStatus) {
     QTemporaryDir verzeichnis;
-    const QString gut = schreibe(verzeichnis, "gut.VER", "//Volltastei\r\nasdf\r\n//Ende\r\n");
-    const QString schlecht = schreibe(verzeichnis, "schlecht.VER", "//Volltastei\r\n5 \x80\r\n");
+    const QString gut =
+        dateiSchreiben(verzeichnis, "gut.VER", "//Volltastei\r\nasdf\r\n//Ende\r\n");
+    const QString schlecht =
+        dateiSchreiben(verzeichnis, "schlecht.VER", "//Volltastei\r\n5 \x80\r\n");
     const auto starte = [](const QStringList& dateien) {
         QProcess prozess;
         prozess.start(QStringLiteral(KASPARO_PRUEFEN), dateien);
@@ -209,7 +206,7 @@ TEST(KasparoPruefen, ReportsAndExitStatus) {
     EXPECT_TRUE(
         ausgabe.contains(QString::fromUtf8("Die Datei \"%1\" ist nicht vorhanden.").arg(fehlt)))
         << ausgabe.toStdString();
-    const QString binaer = schreibe(verzeichnis, "bild.VER", QByteArray("\x89PNG\0\0", 6));
+    const QString binaer = dateiSchreiben(verzeichnis, "bild.VER", QByteArray("\x89PNG\0\0", 6));
     EXPECT_EQ(starte({binaer}).first, 2);
     EXPECT_EQ(starte({}).first, 2);
 }

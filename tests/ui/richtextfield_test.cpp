@@ -1,3 +1,4 @@
+#include "support/dateien.h"
 #include "support/testplatform.h"
 #include "ui/richtextfield.h"
 
@@ -7,17 +8,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-QByteArray fileBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
 
 class RichTextFieldTest : public ::testing::Test {
 protected:
@@ -98,8 +88,8 @@ TEST_F(RichTextFieldTest, SelectionCaretAndClipboardGoThroughThePlatform) {
 
 TEST_F(RichTextFieldTest, LoadsWindows1252AndUtf8Files) {
     const QString ansi = dir.filePath("ansi.ts");
-    writeFile(ansi, "//Info: Gr\xfc\xdf"
-                    "e\r\n\xe4\xf6\xfc \xdf\r\n");
+    dateiSchreiben(ansi, "//Info: Gr\xfc\xdf"
+                         "e\r\n\xe4\xf6\xfc \xdf\r\n");
     QString error;
     ASSERT_TRUE(field.loadFile(ansi, &error));
     EXPECT_EQ(field.lines(),
@@ -107,7 +97,7 @@ TEST_F(RichTextFieldTest, LoadsWindows1252AndUtf8Files) {
     EXPECT_FALSE(field.isModified());
 
     const QString utf8 = dir.filePath("utf8.ts");
-    writeFile(utf8, "\xc3\xa4\xc3\xb6\xc3\xbc\nzwei\n");
+    dateiSchreiben(utf8, "\xc3\xa4\xc3\xb6\xc3\xbc\nzwei\n");
     ASSERT_TRUE(field.loadFile(utf8, &error));
     EXPECT_EQ(field.lines(), (QStringList{QString::fromUtf8("äöü"), QStringLiteral("zwei")}));
 }
@@ -118,7 +108,7 @@ TEST_F(RichTextFieldTest, AFailedLoadLeavesTheFieldAndTellsWhy) {
     EXPECT_FALSE(field.loadFile(dir.filePath("fehlt.ts"), &error));
     EXPECT_TRUE(error.contains(QStringLiteral("nicht vorhanden")));
     const QString binary = dir.filePath("bild.ts");
-    writeFile(binary, QByteArray("\x89PNG\0\0", 6));
+    dateiSchreiben(binary, QByteArray("\x89PNG\0\0", 6));
     EXPECT_FALSE(field.loadFile(binary, &error));
     EXPECT_TRUE(error.contains(QStringLiteral("keine Textdatei")));
     EXPECT_EQ(field.lines(), QStringList{QStringLiteral("bleibt")});
@@ -129,9 +119,9 @@ TEST_F(RichTextFieldTest, SavesPlainTextThatLoadsBackTheSame) {
     const QString path = dir.filePath("text.txt");
     QString error;
     ASSERT_TRUE(field.savePlainText(path, &error));
-    EXPECT_EQ(fileBytes(path), QByteArray("\xdc"
-                                          "bung 1\r\n\r\nFu\xdf \xab"
-                                          "B\xe4r\xbb \x96 \x80\r\n"));
+    EXPECT_EQ(dateiLesen(path), QByteArray("\xdc"
+                                           "bung 1\r\n\r\nFu\xdf \xab"
+                                           "B\xe4r\xbb \x96 \x80\r\n"));
 
     RichTextField reread(platform);
     ASSERT_TRUE(reread.loadFile(path, &error));
@@ -152,14 +142,14 @@ TEST_F(RichTextFieldTest, ModifiedFlagFollowsEditing) {
 
 TEST_F(RichTextFieldTest, RtfFilesAreRecognisedByTheirStart) {
     const QString path = dir.filePath("skript.ts");
-    writeFile(path, "{\\rtf1\\ansi\\ansicpg1252{\\fonttbl{\\f0 Arial;}}\\f0 //Korrektur: "
-                    "ein\\par asdf j\\'f6l\\par\r\n}");
+    dateiSchreiben(path, "{\\rtf1\\ansi\\ansicpg1252{\\fonttbl{\\f0 Arial;}}\\f0 //Korrektur: "
+                         "ein\\par asdf j\\'f6l\\par\r\n}");
     QString error;
     ASSERT_TRUE(field.loadFile(path, &error)) << error.toStdString();
     EXPECT_EQ(field.lines(),
               (QStringList{QStringLiteral("//Korrektur: ein"), QString::fromUtf8("asdf jöl")}));
     // A file that merely mentions RTF later on is plain text.
-    writeFile(path, "Text\r\n{\\rtf1 kein RTF}\r\n");
+    dateiSchreiben(path, "Text\r\n{\\rtf1 kein RTF}\r\n");
     ASSERT_TRUE(field.loadFile(path, &error));
     EXPECT_EQ(field.line(1), QStringLiteral("{\\rtf1 kein RTF}"));
 }
@@ -177,7 +167,7 @@ TEST_F(RichTextFieldTest, AScriptSavedAsRtfLoadsAsTheSameLinesAsItsPlainTwin) {
     const QString plain = dir.filePath("skript.ts");
     ASSERT_TRUE(field.saveRtf(rtf, &error)) << error.toStdString();
     ASSERT_TRUE(field.savePlainText(plain, &error)) << error.toStdString();
-    EXPECT_TRUE(fileBytes(rtf).startsWith("{\\rtf"));
+    EXPECT_TRUE(dateiLesen(rtf).startsWith("{\\rtf"));
 
     RichTextField fromRtf(platform);
     RichTextField fromPlain(platform);
@@ -190,7 +180,7 @@ TEST_F(RichTextFieldTest, AScriptSavedAsRtfLoadsAsTheSameLinesAsItsPlainTwin) {
 
 TEST_F(RichTextFieldTest, AFailedRtfSaveKeepsTheOldFile) {
     const QString path = dir.filePath("alt.rtf");
-    writeFile(path, "alt");
+    dateiSchreiben(path, "alt");
     QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
     field.setLines({QStringLiteral("neu")});
     QString error;
@@ -201,7 +191,7 @@ TEST_F(RichTextFieldTest, AFailedRtfSaveKeepsTheOldFile) {
         GTEST_SKIP() << "running as a user who may write anywhere";
     }
     EXPECT_FALSE(error.isEmpty());
-    EXPECT_EQ(fileBytes(path), QByteArray("alt"));
+    EXPECT_EQ(dateiLesen(path), QByteArray("alt"));
 }
 
 TEST_F(RichTextFieldTest, PrintsTheTextAsOneTitledJob) {

@@ -1,20 +1,11 @@
+#include "support/dateien.h"
 #include "ui/textfile.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-namespace {
-
-QString writeBytes(const QTemporaryDir& dir, const QString& name, const QByteArray& bytes) {
-    const QString path = dir.filePath(name);
-    QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-    return path;
-}
-
-} // namespace
+namespace {} // namespace
 
 TEST(TextFileDecoding, Windows1252AndUtf8AreTold) {
     bool utf8 = true;
@@ -47,11 +38,11 @@ TEST(TextFileReading, FailuresAreToldApart) {
     QTemporaryDir dir;
     EXPECT_EQ(readTextFile(dir.filePath("fehlt.ts")).status, TextFileStatus::Missing);
     EXPECT_EQ(readTextFile(dir.path()).status, TextFileStatus::Unreadable);
-    const QString binary = writeBytes(dir, "bild.ts", QByteArray("PNG\0\x01\x02", 6));
+    const QString binary = dateiSchreiben(dir, "bild.ts", QByteArray("PNG\0\x01\x02", 6));
     EXPECT_EQ(readTextFile(binary).status, TextFileStatus::Binary);
-    const QString huge = writeBytes(dir, "gross.txt", QByteArray(kMaxTextFileBytes + 1, 'a'));
+    const QString huge = dateiSchreiben(dir, "gross.txt", QByteArray(kMaxTextFileBytes + 1, 'a'));
     EXPECT_EQ(readTextFile(huge).status, TextFileStatus::TooLarge);
-    const QString empty = writeBytes(dir, "leer.txt", {});
+    const QString empty = dateiSchreiben(dir, "leer.txt", {});
     const TextFile read = readTextFile(empty);
     EXPECT_EQ(read.status, TextFileStatus::Ok);
     EXPECT_TRUE(read.text.isEmpty());
@@ -75,7 +66,7 @@ TEST(TextFileWriting, LinesEndInCrLfAndUmlautsAreSingleBytes) {
 
 TEST(TextFileWriting, SafeWriteReplacesTheFileOrLeavesItAlone) {
     QTemporaryDir dir;
-    const QString path = writeBytes(dir, "text.txt", "alt");
+    const QString path = dateiSchreiben(dir, "text.txt", "alt");
     QString error;
     ASSERT_TRUE(writeFileSafely(path, "neu", &error)) << error.toStdString();
     QFile file(path);

@@ -10,6 +10,8 @@
 #include "trainer/Schreibtrainer.h"
 #include "trainer/TrainerAssi.h"
 
+#include <QCoreApplication>
+
 template <typename T> std::unique_ptr<T> Anwendung::erzeuge() {
     auto fenster = std::make_unique<T>(*this);
     fenster_.push_back(fenster.get());
@@ -33,6 +35,10 @@ Anwendung::Anwendung(Platform& platform, Edition edition) : platform_(platform) 
 
     fensterStart_->EditionAnpassen(startfensterAnpassung(state_));
     connect(fensterStart_.get(), &TFensterStart::Geschlossen, this, &Anwendung::beendet);
+    // The event loop ends without asking the other windows: quit() would ask
+    // each to close, and a running unit answers that with its abort question.
+    connect(
+        this, &Anwendung::beendet, this, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
 }
 
 Anwendung::~Anwendung() = default;

@@ -46,8 +46,6 @@ int starte(int argc, char** argv, Edition edition) {
 
     QtPlatform platform;
     Anwendung anwendung(platform, edition);
-    QObject::connect(&anwendung, &Anwendung::beendet, &app, &QCoreApplication::quit,
-                     Qt::QueuedConnection);
     anwendung.FensterStart().show();
     return app.exec();
 }

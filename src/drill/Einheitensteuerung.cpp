@@ -12,6 +12,7 @@
 #include "ui/richtextfield.h"
 #include "ui/secondtimer.h"
 
+#include <QCloseEvent>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -197,4 +198,9 @@ void TFensterTastaturschreiben::TastaturschreibenBeenden(bool regulaer) {
         start.show();
     }
     Q_EMIT LerneinheitBeendet(regulaer);
+}
+
+void TFensterTastaturschreiben::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    AbbrechenButtonClick();
 }

@@ -245,4 +245,8 @@ private:
     QString saubereZeile(int index) const;
 
     Panel* Infozeile(int nummer) const;
+
+protected:
+    // Closing the window by its frame does what its own way out does.
+    void closeEvent(QCloseEvent* event) override;
 };

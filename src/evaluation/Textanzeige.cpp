@@ -5,6 +5,7 @@
 #include "ui/platform.h"
 #include "ui/richtextfield.h"
 
+#include <QCloseEvent>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -80,4 +81,9 @@ void TFensterTextanzeige::BeendenClick() {
     TFensterStart& start = anwendung().FensterStart();
     start.Startmenue->show();
     start.show();
+}
+
+void TFensterTextanzeige::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    BeendenClick();
 }

@@ -21,4 +21,8 @@ public:
     QPushButton* Drucken;
     QPushButton* Speichern;
     QPushButton* Beenden;
+
+protected:
+    // Closing the window by its frame does what its own way out does.
+    void closeEvent(QCloseEvent* event) override;
 };

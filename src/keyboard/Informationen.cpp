@@ -13,6 +13,7 @@
 #include "ui/platform.h"
 #include "ui/richtextfield.h"
 
+#include <QCloseEvent>
 #include <QPushButton>
 
 namespace {
@@ -173,4 +174,9 @@ void TFensterInformationen::InfoNeinClick() {
 
 void TFensterInformationen::InfoEscClick() {
     HinweisChange(QStringLiteral("ESC"), 0, QString());
+}
+
+void TFensterInformationen::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    InfoOkClick();
 }

@@ -32,4 +32,8 @@ public:
 
 private:
     void Information();
+
+protected:
+    // Closing the window by its frame does what its own way out does.
+    void closeEvent(QCloseEvent* event) override;
 };

@@ -10,6 +10,7 @@
 #include "ui/platform.h"
 #include "ui/richtextfield.h"
 
+#include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
 #include <QGroupBox>
@@ -406,4 +407,9 @@ void TFensterLektionen::ZurueckClick() {
     state().DrillClockRunning = false;
     hide();
     anwendung().FensterStart().show();
+}
+
+void TFensterLektionen::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    ZurueckClick();
 }

@@ -53,4 +53,8 @@ private:
 
     std::array<QGroupBox*, katalog::kAlleListen.size()> boxen_{};
     std::array<QListWidget*, katalog::kAlleListen.size()> listen_{};
+
+protected:
+    // Closing the window by its frame does what its own way out does.
+    void closeEvent(QCloseEvent* event) override;
 };

@@ -6,6 +6,7 @@
 #include "ui/platform.h"
 #include "ui/richtextfield.h"
 
+#include <QCloseEvent>
 #include <QGroupBox>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -107,4 +108,9 @@ void TFensterSchreibtrainer::BeendenSchreibenClick() {
     TFensterStart& start = anwendung().FensterStart();
     start.Startmenue->show();
     start.show();
+}
+
+void TFensterSchreibtrainer::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    BeendenSchreibenClick();
 }

@@ -27,4 +27,8 @@ public:
 
 private:
     bool textSpeichern();
+
+protected:
+    // Closing the window by its frame does what its own way out does.
+    void closeEvent(QCloseEvent* event) override;
 };

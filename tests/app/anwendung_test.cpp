@@ -1,5 +1,6 @@
 #include "app/Ruvasko.h"
 #include "app/anwendung.h"
+#include "drill/Tastaturschreiben.h"
 #include "keyboard/Informationen.h"
 #include "layout/MonitorAnpassen.h"
 #include "support/testplatform.h"
@@ -25,9 +26,7 @@ QStringList visibleMenuButtons(const TFensterStart& start) {
 }
 
 // Runs the event loop as the program does; true when it ended by itself.
-bool eventLoopEnds(Anwendung& anwendung) {
-    QObject::connect(&anwendung, &Anwendung::beendet, qApp, &QCoreApplication::quit,
-                     Qt::QueuedConnection);
+bool eventLoopEnds() {
     QTimer guard;
     guard.setSingleShot(true);
     QObject::connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(1); });
@@ -105,7 +104,7 @@ TEST(StartUp, BeendenEndsTheProgram) {
     Anwendung anwendung(platform, Edition::Compact);
     anwendung.FensterStart().show();
     QTimer::singleShot(0, [&] { anwendung.FensterStart().Beenden->click(); });
-    EXPECT_TRUE(eventLoopEnds(anwendung));
+    EXPECT_TRUE(eventLoopEnds());
     EXPECT_FALSE(anwendung.FensterStart().isVisible());
 }
 
@@ -115,7 +114,7 @@ TEST(StartUp, ClosingTheStartWindowEndsTheProgramWhileAnotherWindowIsOpen) {
     anwendung.FensterStart().show();
     anwendung.FensterInformationen().show();
     QTimer::singleShot(0, [&] { anwendung.FensterStart().close(); });
-    EXPECT_TRUE(eventLoopEnds(anwendung));
+    EXPECT_TRUE(eventLoopEnds());
 }
 
 TEST(StartUp, ClosingAnotherWindowDoesNotEndTheProgram) {
@@ -127,4 +126,14 @@ TEST(StartUp, ClosingAnotherWindowDoesNotEndTheProgram) {
     anwendung.FensterInformationen().close();
     QCoreApplication::processEvents();
     EXPECT_FALSE(ended);
+}
+
+TEST(StartUp, ClosingTheStartWindowDuringAUnitEndsWithoutQuestions) {
+    TestPlatform platform;
+    Anwendung anwendung(platform, Edition::Compact);
+    anwendung.FensterStart().show();
+    anwendung.FensterTastaturschreiben().show();
+    QTimer::singleShot(0, [&] { anwendung.FensterStart().close(); });
+    EXPECT_TRUE(eventLoopEnds());
+    EXPECT_TRUE(platform.messages.empty());
 }

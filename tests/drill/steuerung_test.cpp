@@ -209,3 +209,15 @@ TEST_F(Steuerung, TheHomeRowIntroductionBlocksInputThroughout) {
     EXPECT_EQ(fenster->Tastaturbild[KeyId::Key_Oe].caption, QString::fromUtf8("Ö"));
     EXPECT_TRUE(fenster->InfoFeld->isHidden());
 }
+
+TEST_F(Steuerung, ClosingTheDrillWindowAsksLikeTheAbortButton) {
+    starte({QStringLiteral("//Volltastei"), QStringLiteral("asdf")});
+    fenster->show();
+    platform.messageAnswers = {MessageAnswer::No, MessageAnswer::Yes};
+    fenster->close();
+    EXPECT_TRUE(enden.empty());
+    EXPECT_EQ(platform.messages.size(), 1u);
+    fenster->close();
+    EXPECT_EQ(enden, std::vector<bool>{false});
+    EXPECT_FALSE(anwendung->FensterStart().isHidden()); // nothing typed: back to the menu
+}

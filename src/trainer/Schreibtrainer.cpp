@@ -58,7 +58,10 @@ TFensterSchreibtrainer::TFensterSchreibtrainer(Anwendung& anwendung)
 }
 
 void TFensterSchreibtrainer::TextVorgabe(const QString& fileName) {
+    // The switch of the correction belongs to the plain editor only.
+    KlickMitKorrektur->hide();
     Vorgabetext->clearText();
+    Vorgabetext->setTextFont(QStringLiteral("Arial"), -23);
     Vorgabetext->hide();
     if (!fileName.isEmpty()) {
         QString fehler;
@@ -69,6 +72,7 @@ void TFensterSchreibtrainer::TextVorgabe(const QString& fileName) {
         }
     }
     Texteingabe->clearText();
+    Texteingabe->setTextFont(QStringLiteral("Arial"), -23);
     Texteingabe->setModified(false);
     Texteingabe->setFocus();
 }

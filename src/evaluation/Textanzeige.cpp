@@ -45,42 +45,26 @@ void TFensterTextanzeige::DruckenClick() {
     TextAnzeigeFeld->print(QStringLiteral("Kasparo - Ergebnis"));
 }
 
+namespace {
+
+const QString kErgebnisTitel = QStringLiteral("Ergebnis speichern");
+const QString kErgebnisFilter = QStringLiteral("RTF-Dateien(*.rtf)|*.rtf");
+const QString kErgebnisName = QStringLiteral("Ergebnis.rtf");
+
+} // namespace
+
 void TFensterTextanzeige::SpeichernClick() {
-    const QString pfad = platform().saveFileName(
-        QStringLiteral("Ergebnis speichern"), QStringLiteral("RTF-Dateien(*.rtf)|*.rtf"),
-        anwendung().FensterStart().StartDirectory, QStringLiteral("Ergebnis.rtf"));
-    if (pfad.isEmpty()) {
-        return;
-    }
-    QString fehler;
-    if (!TextAnzeigeFeld->saveRtf(pfad, &fehler)) {
-        platform().message(MessageKind::Error, fehler);
-        return;
-    }
-    TextAnzeigeFeld->setModified(false);
+    feldSpeichern(*TextAnzeigeFeld, kErgebnisTitel, kErgebnisFilter, kErgebnisName,
+                  Speicherart::Rtf);
 }
 
 void TFensterTextanzeige::BeendenClick() {
-    // The result is kept unless the learner lets it go.
-    if (TextAnzeigeFeld->isModified()) {
-        const MessageAnswer antwort = platform().message(
-            MessageKind::Confirmation,
-            QStringLiteral("Das Ergebnis ist nicht gespeichert. Möchten Sie es speichern?"),
-            MessageButtons::YesNoCancel);
-        if (antwort == MessageAnswer::Cancel) {
-            return;
-        }
-        if (antwort == MessageAnswer::Yes) {
-            SpeichernClick();
-            if (TextAnzeigeFeld->isModified()) {
-                return;
-            }
-        }
+    if (ungespeichertesKlaeren(
+            *TextAnzeigeFeld,
+            QString::fromUtf8("Das Ergebnis ist nicht gespeichert. Möchten Sie es speichern?"),
+            kErgebnisTitel, kErgebnisFilter, kErgebnisName, Speicherart::Rtf)) {
+        zumHauptmenue();
     }
-    hide();
-    TFensterStart& start = anwendung().FensterStart();
-    start.Startmenue->show();
-    start.show();
 }
 
 void TFensterTextanzeige::closeEvent(QCloseEvent* event) {

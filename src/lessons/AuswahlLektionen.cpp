@@ -232,13 +232,6 @@ void TFensterLektionen::AuswahlLeOKClick() {
     Auswahl(GewaehlteLerneinheit);
 }
 
-void TFensterLektionen::startfensterZeigen() {
-    TFensterStart& start = anwendung().FensterStart();
-    start.Startmenue->show();
-    start.show();
-    hide();
-}
-
 void TFensterLektionen::Auswahl(const QString& fileName) {
     ProgramState& st = state();
     if (fileName.isEmpty()) {
@@ -250,7 +243,7 @@ void TFensterLektionen::Auswahl(const QString& fileName) {
                            QString::fromUtf8("Das Verzeichnis der Lerneinheiten \"%1\" kann nicht "
                                              "geöffnet werden.")
                                .arg(QDir::toNativeSeparators(startverzeichnis)));
-        startfensterZeigen();
+        zumHauptmenue();
         return;
     }
     const QString pfad = QDir(startverzeichnis).filePath(fileName);
@@ -258,7 +251,7 @@ void TFensterLektionen::Auswahl(const QString& fileName) {
         platform().message(MessageKind::Error, QStringLiteral("Die Datei \r") +
                                                    QDir::toNativeSeparators(pfad) +
                                                    QStringLiteral("\r ist nicht vorhanden."));
-        startfensterZeigen();
+        zumHauptmenue();
         st.NumpadMode = false;
         return;
     }
@@ -290,7 +283,7 @@ void TFensterLektionen::Auswahl(const QString& fileName) {
     QString fehler;
     if (!drill.Steuerdatei->loadFile(pfad, &fehler)) {
         platform().message(MessageKind::Error, fehler);
-        startfensterZeigen();
+        zumHauptmenue();
         return;
     }
     drill.setWindowTitle(katalog::tastaturschreibenTitel(fileName, st));
@@ -396,10 +389,10 @@ void TFensterLektionen::AuswahlLeEscClick() {
     BoxLernsoftware->show();
     if (st.NumpadMode) {
         st.NumpadMode = false;
-        startfensterZeigen();
+        zumHauptmenue();
     }
     if (!st.EditionSchool) {
-        startfensterZeigen();
+        zumHauptmenue();
     }
 }
 

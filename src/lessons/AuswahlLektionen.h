@@ -48,7 +48,6 @@ public:
 private:
     void listeZeigen(katalog::Liste liste);
     void eintragGewaehlt(katalog::Liste liste);
-    void startfensterZeigen();
     void uebungBeginnen(const QStringList& zeilen);
 
     std::array<QGroupBox*, katalog::kAlleListen.size()> boxen_{};

@@ -77,41 +77,14 @@ void TFensterSchreibtrainer::TextVorgabe(const QString& fileName) {
     Texteingabe->setFocus();
 }
 
-bool TFensterSchreibtrainer::textSpeichern() {
-    const QString pfad =
-        platform().saveFileName(QStringLiteral("Text speichern"),
-                                QStringLiteral("Textdateien(*.txt)|*.txt|Alle Dateien(*.*)|*.*"),
-                                anwendung().FensterStart().StartDirectory, QString());
-    if (pfad.isEmpty()) {
-        return false;
-    }
-    QString fehler;
-    if (!Texteingabe->savePlainText(pfad, &fehler)) {
-        platform().message(MessageKind::Error, fehler);
-        return false;
-    }
-    Texteingabe->setModified(false);
-    return true;
-}
-
 void TFensterSchreibtrainer::BeendenSchreibenClick() {
-    // What the learner wrote is kept unless the learner says otherwise.
-    if (Texteingabe->isModified() && !Texteingabe->document()->isEmpty()) {
-        const MessageAnswer antwort =
-            platform().message(MessageKind::Confirmation,
-                               QStringLiteral("Möchten Sie den geschriebenen Text speichern?"),
-                               MessageButtons::YesNoCancel);
-        if (antwort == MessageAnswer::Cancel) {
-            return;
-        }
-        if (antwort == MessageAnswer::Yes && !textSpeichern()) {
-            return;
-        }
+    if (ungespeichertesKlaeren(*Texteingabe,
+                               QString::fromUtf8("Möchten Sie den geschriebenen Text speichern?"),
+                               QStringLiteral("Text speichern"),
+                               QStringLiteral("Textdateien(*.txt)|*.txt|Alle Dateien(*.*)|*.*"),
+                               QString(), Speicherart::Text)) {
+        zumHauptmenue();
     }
-    hide();
-    TFensterStart& start = anwendung().FensterStart();
-    start.Startmenue->show();
-    start.show();
 }
 
 void TFensterSchreibtrainer::closeEvent(QCloseEvent* event) {

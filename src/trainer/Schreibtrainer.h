@@ -25,9 +25,6 @@ public:
     Panel* KlickMitKorrektur;
     QPushButton* BeendenSchreiben;
 
-private:
-    bool textSpeichern();
-
 protected:
     // Closing the window by its frame does what its own way out does.
     void closeEvent(QCloseEvent* event) override;

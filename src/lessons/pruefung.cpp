@@ -116,6 +116,7 @@ std::vector<Befund> pruefeSkript(const QStringList& zeilen) {
     ersteZeilePruefen(zeilen, befunde);
     bool handImpairedMode = false;
     bool ende = false;
+    bool befehle = false;
     // The partial keyboard stays through info and correction lines, until the
     // next keyboard or exercise command or a finger path replaces it.
     std::optional<Teiltastei> teil;
@@ -128,6 +129,7 @@ std::vector<Befund> pruefeSkript(const QStringList& zeilen) {
             uebungszeilePruefen(index, zeile, teil, befunde);
             continue;
         }
+        befehle = true;
         const QString befehl = ohneBlankNachSlashes(zeile);
         if (befehl.size() < 4) {
             befunde.push_back(
@@ -141,8 +143,8 @@ std::vector<Befund> pruefeSkript(const QStringList& zeilen) {
         case Befehl::Unbekannt:
             befunde.push_back(
                 {index + 1, true,
-                 QStringLiteral("Das Kommandowort \"%1\" hat unbekannte Kennbuchstaben \"%2\" und "
-                                "wird übergangen.")
+                 QStringLiteral("Das Kommandowort \"%1\" hat unbekannte Kennbuchstaben \"%2\"; "
+                                "die Zeile wird als Übungszeile geschrieben.")
                      .arg(zeile, befehl.mid(2, 2))});
             break;
         case Befehl::Hand:
@@ -168,7 +170,8 @@ std::vector<Befund> pruefeSkript(const QStringList& zeilen) {
             break;
         }
     }
-    if (!ende) {
+    // A copy text has no command at all and simply ends with its last line.
+    if (befehle && !ende) {
         befunde.push_back({0, false, QStringLiteral("//Ende fehlt.")});
     }
     std::stable_sort(befunde.begin(), befunde.end(), [](const Befund& a, const Befund& b) {

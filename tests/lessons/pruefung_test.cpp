@@ -45,7 +45,8 @@ TEST(Pruefung, CommandsWithUnknownLettersOrTooShort) {
     EXPECT_EQ(
         mitEnde({"asdf", "//Xylophon", "//V", "//  V", "//volltastei", "// Blindtastei", "jklö"}),
         (QStringList{QString::fromUtf8("2 F Das Kommandowort \"//Xylophon\" hat unbekannte "
-                                       "Kennbuchstaben \"Xy\" und wird übergangen."),
+                                       "Kennbuchstaben \"Xy\"; die Zeile wird als "
+                                       "Übungszeile geschrieben."),
                      QString::fromUtf8("3 F Die Befehlszeile \"//V\" ist kürzer als vier "
                                        "Zeichen und wird nicht als Kommandowort erkannt."),
                      QString::fromUtf8("4 F Die Befehlszeile \"//  V\" ist kürzer als vier "
@@ -77,10 +78,8 @@ TEST(Pruefung, FirstLineThatLeavesTheWindowEmpty) {
               QStringList{QString::fromUtf8("3 F Die erste Zeile enthält nur Leerzeichen; das "
                                             "Übungsfenster bleibt ohne Übung.")});
     EXPECT_EQ(mitEnde({"", "  asdf  "}), QStringList());
-    EXPECT_EQ(befunde({}),
-              (QStringList{QString::fromUtf8("0 F Das Skript ist leer; das Übungsfenster bleibt "
-                                             "ohne Übung."),
-                           kEndeFehlt}));
+    EXPECT_EQ(befunde({}), QStringList{QString::fromUtf8("0 F Das Skript ist leer; das "
+                                                         "Übungsfenster bleibt ohne Übung.")});
 }
 
 TEST(Pruefung, CharactersNoKeyProducesOncePerLine) {
@@ -129,6 +128,35 @@ TEST(Pruefung, MissingEndIsANoteAfterTheLineFindings) {
     EXPECT_EQ(ohneEnde[1].zeile, 0);
     EXPECT_FALSE(ohneEnde[1].fehler);
     EXPECT_EQ(befunde({"//Volltastei", "asdf", "//ENDE der Einheit"}), QStringList());
+    EXPECT_EQ(befunde({"//Info: Ohne Schluss.", "asdf"}), QStringList{kEndeFehlt});
+}
+
+TEST(Pruefung, ACopyTextWithoutCommandsNeedsNoEnd) {
+    EXPECT_EQ(befunde({"Ein Text zum Abschreiben,", "", "der mit seiner letzten Zeile endet."}),
+              QStringList());
+    // A shipped copy unit gets no finding at all.
+    const Skriptdatei kopie = skriptLesen(QStringLiteral(KASPARO_SOURCE_DIR "/data/KP_TS11C.VER"));
+    ASSERT_EQ(kopie.status, TextFileStatus::Ok);
+    ASSERT_FALSE(kopie.zeilen.isEmpty());
+    EXPECT_EQ(befunde(kopie.zeilen), QStringList());
+}
+
+// A header command right before a drill line starts the full keyboard with
+// its switch button, as a drill line before any command does; an empty first
+// line of a grid-line block is a paragraph end. Neither is a finding.
+TEST(Pruefung, HeaderCommandBeforeADrillLineAndAnEmptyFirstGridLineAreFine) {
+    EXPECT_EQ(befunde({"//Korrektur: ein", "asdf jklö", "//Ende"}), QStringList());
+    EXPECT_EQ(befunde({"//Ha", "asdf jklö", "//Ende"}), QStringList());
+    EXPECT_EQ(befunde({"//Korrektur: ein", "//Ha", "das Fass", "//Ende"}), QStringList());
+    EXPECT_EQ(befunde({"//Volltastei", "asdf", "//Rasterzeile", "", "Das Haus ist alt.",
+                       "Der Hof ist groß.", "//Ende"}),
+              QStringList());
+    const Pruefbericht bericht =
+        pruefbericht(QStringLiteral("k.VER"),
+                     {"//Korrektur: ein", "asdf", "//Rasterzeile", "", "jklö", "//Ende"});
+    EXPECT_EQ(bericht.zeilen,
+              QStringList{QString::fromUtf8("k.VER: 2 Übungszeilen (Katalog), 2 (eigene Datei)")});
+    EXPECT_FALSE(bericht.fehler);
 }
 
 TEST(Pruefbericht, CountsByBothRulesAndOneLinePerFinding) {
@@ -147,7 +175,9 @@ TEST(Pruefbericht, CountsByBothRulesAndOneLinePerFinding) {
                                              "keiner Taste erzeugt."),
                            QString::fromUtf8("data/X.VER: Hinweis: //Ende fehlt.")}));
     EXPECT_TRUE(bericht.fehler);
-    EXPECT_FALSE(pruefbericht(QStringLiteral("a"), {"asdf"}).fehler); // only the note
+    const Pruefbericht notiz = pruefbericht(QStringLiteral("a"), {"//Volltastei", "asdf"});
+    EXPECT_EQ(notiz.zeilen.size(), 2); // the counts and the note on the missing end
+    EXPECT_FALSE(notiz.fehler);
 }
 
 TEST(Skriptdatei, PlainTextAndRtfGiveTheLinesTheDrillWindowGets) {

@@ -12,7 +12,11 @@
 #include <QDir>
 #include <QHash>
 #include <QKeyEvent>
+#include <QRegularExpression>
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <utility>
 
 // The shipped lessons: every drill unit of the compact list can be typed to
 // its regular end, and uses only the keys its place in the course has taught.
@@ -35,11 +39,12 @@ QStringList kompaktDateien() {
     return dateien;
 }
 
-// What a unit adds to the keys a learner may type; the course runs in the
-// order of the compact list.
-QString neueTasten(const QString& datei) {
+// What a unit adds to the characters a learner may type; the course runs in
+// the order of the compact list, so the digit-row units come between unit 10
+// and unit 11. A copy unit adds nothing to its main unit.
+QString neueZeichen(const QString& datei) {
     static const QHash<QString, QString> kNeu = {
-        {"KP_TS01.VER", QString::fromUtf8("asdfjklö, ")},
+        {"KP_TS01.VER", QString::fromUtf8("asdfjklö,")},
         {"KP_TS02.VER", "eiru"},
         {"KP_TS03.VER", QString::fromUtf8("ghä.")},
         {"KP_TS04.VER", QString::fromUtf8("ASDFJKLÖEIRUGHÄ")},
@@ -53,21 +58,27 @@ QString neueTasten(const QString& datei) {
         {"KP_ZR_B.VER", "670"},
         {"KP_ZR_C.VER", "123"},
         {"KP_ZR_D.VER", "!"},
-        {"KP_TS11.VER", QString::fromUtf8("\"§$%&/()=;:'#+*")},
-        {"KP_TS17.VER", QString::fromUtf8("éèáàóòúùíì")},
+        {"KP_TS11.VER", ":"},
+        {"KP_TS12.VER", ";"},
+        {"KP_TS13.VER", "'"},
+        {"KP_TS15.VER", "\"+="},
+        {"KP_TS16.VER", QString::fromUtf8("§%&")},
+        {"KP_TS17.VER", QString::fromUtf8("éèáàóòúùíì$#")},
+        {"KP_TS18.VER", "/()*"},
     };
     return kNeu.value(datei);
 }
 
-QString erlaubtBis(const QString& datei) {
-    QString erlaubt;
+// Everything the units before `datei` have taught.
+QString erlerntVor(const QString& datei) {
+    QString erlernt;
     for (const QString& vorher : kompaktDateien()) {
-        erlaubt += neueTasten(vorher);
         if (vorher == datei) {
             break;
         }
+        erlernt += neueZeichen(vorher);
     }
-    return erlaubt;
+    return erlernt;
 }
 
 QStringList zeilenVon(const QString& datei) {
@@ -76,6 +87,106 @@ QStringList zeilenVon(const QString& datei) {
     QString text = gelesen.text;
     text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     return text.split(QLatin1Char('\n'));
+}
+
+bool istBefehl(const QString& zeile) {
+    return zeile.trimmed().startsWith(QLatin1String("//"));
+}
+
+// The command word's two key letters, in lower case ("//Teiltastei: x" -> "te").
+QString kennung(const QString& zeile) {
+    QString befehl = zeile.trimmed().mid(2);
+    while (befehl.startsWith(QLatin1Char(' '))) {
+        befehl.remove(0, 1);
+    }
+    return befehl.left(2).toLower();
+}
+
+QString argument(const QString& zeile) {
+    const qsizetype doppelpunkt = zeile.indexOf(QLatin1Char(':'));
+    return doppelpunkt < 0 ? QString() : zeile.mid(doppelpunkt + 1).trimmed();
+}
+
+// Tab and the correction key, drilled as the at sign, have no character in a
+// key set; an info line introduces them by the name of their key.
+const QHash<QChar, QString>& tastenOhneZeichen() {
+    static const QHash<QChar, QString> kNamen = {
+        {QLatin1Char('\t'), QString::fromUtf8("Tabuliertaste")},
+        {QLatin1Char('@'), QString::fromUtf8("Rücktaste")},
+    };
+    return kNamen;
+}
+
+// Whether a partial keyboard's key set lets the learner type `zeichen`: the
+// home row is always part of it, a capital needs its small letter and an
+// accented letter its accent key (´ or its shifted `) and its vowel.
+bool imTastensatz(QChar zeichen, const QString& satz) {
+    const QString tasten = satz + QStringLiteral("asdfjklö");
+    if (tasten.contains(zeichen)) {
+        return true;
+    }
+    if (zeichen.isUpper()) {
+        return tasten.contains(zeichen.toLower());
+    }
+    const QString zerlegt = zeichen.decomposition();
+    if (zerlegt.size() == 2 && zerlegt.at(0).isLetter()) {
+        const QChar akzent = zerlegt.at(1) == QChar(0x0301) ? QChar(0xB4) : QLatin1Char('`');
+        return tasten.contains(akzent) && tasten.contains(zerlegt.at(0));
+    }
+    return false;
+}
+
+// Whether `zeile` introduces the new character `zeichen`. The rule the shipped
+// units follow: a //Weg: line for the character, or a //Teiltastei: line whose
+// key set lets the learner type it, or for Tab and the correction key an info
+// line that names the key. Drill lines after that line may use it.
+bool fuehrtEin(const QString& zeile, QChar zeichen) {
+    if (!istBefehl(zeile)) {
+        return false;
+    }
+    const QString wort = kennung(zeile);
+    if (wort == QLatin1String("we")) {
+        return argument(zeile).contains(zeichen);
+    }
+    if (wort == QLatin1String("te")) {
+        return imTastensatz(zeichen, argument(zeile));
+    }
+    if (wort == QLatin1String("in") && tastenOhneZeichen().contains(zeichen)) {
+        return zeile.contains(tastenOhneZeichen().value(zeichen));
+    }
+    return false;
+}
+
+// The drill lines of a unit, by their 0-based index in the file.
+QList<std::pair<int, QString>> uebungszeilen(const QString& datei) {
+    QList<std::pair<int, QString>> gefunden;
+    const QStringList zeilen = zeilenVon(datei);
+    for (int i = 0; i < zeilen.size(); ++i) {
+        const QString zeile = zeilen.at(i).trimmed();
+        if (!zeile.isEmpty() && !istBefehl(zeile)) {
+            gefunden.append({i, zeilen.at(i)});
+        }
+    }
+    return gefunden;
+}
+
+// The characters that a title of units 11 to 18 announces after
+// "Sonderzeichen": single signs, and "Akzente" for the accented letters.
+QString angekuendigt(const QString& datei) {
+    const QString titel = katalog::tastaturschreibenTitel(datei, ProgramState{});
+    const qsizetype ab = titel.indexOf(QLatin1String("Sonderzeichen"));
+    if (ab < 0) {
+        return {};
+    }
+    QString zeichen;
+    for (const QString& wort : titel.mid(ab).split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        if (wort == QLatin1String("Akzente")) {
+            zeichen += QString::fromUtf8("éèáàóòúùíì");
+        } else if (wort.size() == 1) {
+            zeichen += wort;
+        }
+    }
+    return zeichen;
 }
 
 } // namespace
@@ -92,23 +203,87 @@ TEST(MitgelieferteLektionen, AllUnitsOfTheCompactListAreThere) {
     }
 }
 
+// A unit may use what the units before it taught, and each of its own new
+// characters from the line that introduces it on (see fuehrtEin). Copy units
+// have no commands: they use what their main unit and those before taught.
 TEST(MitgelieferteLektionen, DrillLinesUseOnlyTheKeysTaughtSoFar) {
     for (const QString& datei : kompaktDateien()) {
         if (datei.startsWith(QLatin1String("KP_ZB"))) {
             continue; // the keypad has its own keys
         }
-        const QString erlaubt = erlaubtBis(datei) + QLatin1Char(' ');
         const QStringList zeilen = zeilenVon(datei);
+        QString erlaubt = erlerntVor(datei) + QLatin1Char(' '); // the space bar is always there
+        QString ausstehend = neueZeichen(datei);
         for (int i = 0; i < zeilen.size(); ++i) {
             const QString& zeile = zeilen.at(i);
-            if (zeile.startsWith(QLatin1String("//"))) {
+            if (istBefehl(zeile)) {
+                for (QChar c : QString(ausstehend)) {
+                    if (fuehrtEin(zeile, c)) {
+                        erlaubt += c;
+                        ausstehend.remove(c);
+                    }
+                }
                 continue;
             }
+            QString fremd;
             for (QChar c : zeile) {
-                EXPECT_TRUE(erlaubt.contains(c))
-                    << datei.toStdString() << ":" << i + 1 << " '" << QString(c).toStdString()
-                    << "' in: " << zeile.toStdString();
+                if (!erlaubt.contains(c) && !fremd.contains(c)) {
+                    fremd += c;
+                }
             }
+            EXPECT_TRUE(fremd.isEmpty()) << datei.toStdString() << ":" << i + 1 << " '"
+                                         << fremd.toStdString() << "' in: " << zeile.toStdString();
+        }
+        EXPECT_TRUE(ausstehend.isEmpty())
+            << datei.toStdString() << " never introduces '" << ausstehend.toStdString() << "'";
+    }
+}
+
+// Each unit drills what it adds: every new character turns up in its drill lines.
+TEST(MitgelieferteLektionen, EveryUnitDrillsItsNewCharacters) {
+    for (const QString& datei : kompaktDateien()) {
+        QString benutzt;
+        for (const auto& [nummer, zeile] : uebungszeilen(datei)) {
+            benutzt += zeile;
+        }
+        for (QChar c : neueZeichen(datei)) {
+            EXPECT_TRUE(benutzt.contains(c))
+                << datei.toStdString() << " never uses '" << QString(c).toStdString() << "'";
+        }
+    }
+}
+
+// Units 11 to 14 apply the digits in text and bring no sign that a later
+// title announces; units 15 to 18 add exactly the characters of their title.
+TEST(MitgelieferteLektionen, UnitsElevenToEighteenTeachWhatTheirTitlesAnnounce) {
+    const QStringList einheiten{"KP_TS11.VER", "KP_TS12.VER", "KP_TS13.VER", "KP_TS14.VER",
+                                "KP_TS15.VER", "KP_TS16.VER", "KP_TS17.VER", "KP_TS18.VER"};
+    QString sonderzeichen;
+    for (const QString& datei : einheiten) {
+        sonderzeichen += angekuendigt(datei);
+    }
+    ASSERT_EQ(sonderzeichen.size(), 22) << sonderzeichen.toStdString();
+    for (const QString& datei : einheiten) {
+        const QString titel = angekuendigt(datei);
+        const QString neu = neueZeichen(datei);
+        if (datei < QLatin1String("KP_TS15.VER")) {
+            EXPECT_TRUE(titel.isEmpty()) << datei.toStdString();
+            for (QChar c : neu) {
+                EXPECT_FALSE(sonderzeichen.contains(c))
+                    << datei.toStdString() << " brings '" << QString(c).toStdString() << "'";
+            }
+            int mitZiffern = 0;
+            const auto zeilen = uebungszeilen(datei);
+            for (const auto& [nummer, zeile] : zeilen) {
+                mitZiffern += zeile.contains(QRegularExpression(QStringLiteral("[0-9]"))) ? 1 : 0;
+            }
+            EXPECT_GE(mitZiffern * 2, zeilen.size()) << datei.toStdString();
+        } else {
+            QString sortiertNeu = neu;
+            QString sortiertTitel = titel;
+            std::sort(sortiertNeu.begin(), sortiertNeu.end());
+            std::sort(sortiertTitel.begin(), sortiertTitel.end());
+            EXPECT_EQ(sortiertNeu, sortiertTitel) << datei.toStdString();
         }
     }
 }

@@ -42,23 +42,34 @@ void TFensterTastaturschreiben::ZeilenZaehler() {
 }
 
 void TFensterTastaturschreiben::Zuruecksetzen() {
+    // A unit runs as in a freshly started program, whatever the unit before
+    // left behind: its flags, keys still waiting, panels and typed text.
     ProgramState& st = state();
-    const bool abschreibtext = Modus.Abschreibtext;
     Modus = DrillMode();
-    Modus.Abschreibtext = abschreibtext;
     InputBlocked = false;
+    warteschlange_.clear();
+    freiUmbruch_ = false;
+    LastTypedChar = QChar();
+    LastKeystrokeChar = QChar();
     st.LineEndReached = false;
     st.CorrectionPending = false;
     st.DrillClockRunning = false;
     st.LineStartPending = false;
     st.KeyVerdict = 0;
     st.CorrectionMode = 0;
-    LastTypedChar = QChar();
     for (QWidget* w : std::initializer_list<QWidget*>{
              NormalzeileReturn, RasterzeileReturn, WortaufbauReturn, NormalzeileBack,
-             RasterzeileBack, WortaufbauBack, TasteiZeileButton}) {
+             RasterzeileBack, WortaufbauBack, TasteiZeileButton, InfoFeld, StoppStart, Zusatzuebung,
+             GeheZuZeile, WegTaste, NummernFingerwege}) {
         w->hide();
     }
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{AbbrechenButton, Uhr, Zeilennummern, KlickZeile}) {
+        w->show();
+    }
+    bereichZeigen(nullptr);
+    Uhr->setCaption(kUhrNull);
+    Texteingabefeld->setWordWrap(true);
     Texteingabefeld->clearText();
     Texteingabefeld->setModified(false);
 }

@@ -70,7 +70,19 @@ bool TFensterTastaturschreiben::kopfbefehlFortsetzen(QString& s) {
         return false;
     }
     naechsteZeile(s, false);
+    while (s.isEmpty()) {
+        naechsteZeile(s, false);
+    }
     return true;
+}
+
+TFensterTastaturschreiben::Schritt TFensterTastaturschreiben::nachKopfbefehl(const QString& s) {
+    // A drill line right after a header command is typed like one before any
+    // command; a command goes on being dispatched.
+    if (istBefehlszeile(s)) {
+        return s.size() >= 4 ? Schritt::Weiter : Schritt::Ende;
+    }
+    return Schritt::Weiter;
 }
 
 bool TFensterTastaturschreiben::ersteUebungszeile(QString& s) {
@@ -152,6 +164,10 @@ void TFensterTastaturschreiben::volltasteiAufZeile(const QString& zeile) {
 }
 
 void TFensterTastaturschreiben::BildschirmEinrichten() {
+    imAblauf([this] { skriptAbarbeiten(); });
+}
+
+void TFensterTastaturschreiben::skriptAbarbeiten() {
     AbbrechenButton->show();
     QString s = saubereZeile(state().ScriptLineIndex);
     if (s.size() < 4) {
@@ -207,14 +223,14 @@ TFensterTastaturschreiben::Schritt TFensterTastaturschreiben::befehlAusfuehren(Q
         if (!kopfbefehlFortsetzen(s)) {
             return Schritt::Stopp;
         }
-        return s.size() < 4 ? Schritt::Ende : Schritt::Weiter;
+        return nachKopfbefehl(s);
     case Befehl::Hand:
         st.HandImpairedMode = true;
         anwendung().FensterBildschirmAnpassen().Bildschirm();
         if (!kopfbefehlFortsetzen(s)) {
             return Schritt::Stopp;
         }
-        return s.size() >= 4 && istBefehlszeile(s) ? Schritt::Weiter : Schritt::Ende;
+        return nachKopfbefehl(s);
     case Befehl::Korrektur:
         if (const auto modus = korrekturModus(s)) {
             st.CorrectionMode = *modus;
@@ -225,7 +241,7 @@ TFensterTastaturschreiben::Schritt TFensterTastaturschreiben::befehlAusfuehren(Q
         if (!kopfbefehlFortsetzen(s)) {
             return Schritt::Stopp;
         }
-        return s.size() > 3 && istBefehlszeile(s) ? Schritt::Weiter : Schritt::Ende;
+        return nachKopfbefehl(s);
     case Befehl::Weg:
         return fingerweg(s);
     case Befehl::Info:
@@ -281,6 +297,9 @@ TFensterTastaturschreiben::Schritt TFensterTastaturschreiben::zeilenBefehl(QStri
         WortaufbauUebung(0);
         break;
     case Befehl::Rasterzeile:
+        if (s.isEmpty()) {
+            absatzBeginnen(Linienart::Raster);
+        }
         erwartetesZeichenSetzen();
         Rasterzeile(0);
         break;
@@ -292,6 +311,9 @@ TFensterTastaturschreiben::Schritt TFensterTastaturschreiben::zeilenBefehl(QStri
     default:
         NormalzeilenFeld->setTitle(befehl == Befehl::Normalzeile ? QStringLiteral("  Normalzeile  ")
                                                                  : QStringLiteral("  Fließtext  "));
+        if (s.isEmpty()) {
+            absatzBeginnen(Linienart::Normal);
+        }
         st.LineStartPending = true;
         Normalzeile(0);
         break;

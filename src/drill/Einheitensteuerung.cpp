@@ -23,7 +23,7 @@
 void TFensterTastaturschreiben::Timer1Timer() {
     if (!state().DrillClockRunning) {
         uhrStartMs_ = platform().tickMs();
-        Uhr->setCaption(QStringLiteral(" Zeit: 00:00:00"));
+        Uhr->setCaption(kUhrNull);
         return;
     }
     // The tick counter runs on across midnight, unlike the time of day.
@@ -50,9 +50,6 @@ void TFensterTastaturschreiben::EscZeileClick() {
 
 void TFensterTastaturschreiben::OkZeileClick() {
     ProgramState& st = state();
-    if (st.NumpadMode) {
-        Modus.Normalzeile = false;
-    }
     const QString eingabe = ZeilNumEingabe->text();
     const bool nurZiffern = std::all_of(eingabe.cbegin(), eingabe.cend(),
                                         [](QChar c) { return c >= u'0' && c <= u'9'; });
@@ -68,6 +65,10 @@ void TFensterTastaturschreiben::OkZeileClick() {
         platform().message(MessageKind::Information, meldung);
         ZeilNumEingabe->setFocus();
         return;
+    }
+    // Only an accepted number leaves the running keypad line.
+    if (st.NumpadMode) {
+        Modus.Normalzeile = false;
     }
     const int n = eingabe.toInt();
     DrillLineNumber = n;
@@ -112,7 +113,8 @@ void TFensterTastaturschreiben::OkZeileClick() {
         st.LineStartPending = true;
         Normalzeile(0);
     }
-    DrillLineNumber = std::max(0, DrillLineNumber - 1);
+    // Line 0 starts the unit again: the learner is on its first line.
+    DrillLineNumber = std::min(std::max(n, 1), DrillLineCount);
     ZeilenZaehler();
     AbbrechenButton->show();
     NormalzeileBack->hide();
@@ -124,9 +126,14 @@ void TFensterTastaturschreiben::OkZeileClick() {
 
 void TFensterTastaturschreiben::TasteiZeileButtonClick() {
     ProgramState& st = state();
-    if (st.CharPos > 1) {
+    if (st.CharPos > 1 || st.CorrectionPending) {
         zeilenumbruch();
     }
+    // The line restarts clean: a correction begun in it is void.
+    st.CorrectionPending = false;
+    NormalzeileBack->hide();
+    RasterzeileBack->hide();
+    WortaufbauBack->hide();
     Modus.Abschreibtext = false;
     Modus.Blindtastei = false;
     Modus.Bahntastei = false;
@@ -166,6 +173,8 @@ void TFensterTastaturschreiben::TastaturschreibenBeenden(bool regulaer) {
     }
     ProgramState& st = state();
     ++beendungen_;
+    // Keys typed ahead belong to the unit that has ended.
+    warteschlange_.clear();
     // The exercise consumed the last typed character; it still belongs to the text.
     if (regulaer && !LastTypedChar.isNull() && LastTypedChar != QLatin1Char('\r')) {
         einfuegen(LastTypedChar);

@@ -130,8 +130,7 @@ TFensterTastaturschreiben::TFensterTastaturschreiben(Anwendung& anwendung)
 
     Zusatzuebung = tafel(this, QStringLiteral("Zusatzuebung"), QString(), kInfoGelb);
     Zusatzuebung->hide();
-    Uhr = tafel(this, QStringLiteral("Uhr"), QStringLiteral(" Zeit: 00:00:00"), kFensterGrau,
-                Panel::Bevel::Lowered);
+    Uhr = tafel(this, QStringLiteral("Uhr"), kUhrNull, kFensterGrau, Panel::Bevel::Lowered);
     Zeilennummern = tafel(this, QStringLiteral("Zeilennummern"), QString(), kFensterGrau,
                           Panel::Bevel::Lowered);
     Zeilennummern->setToolTip(QStringLiteral("Sprung zu einer Zeile"));

@@ -8,7 +8,10 @@
 
 #include <array>
 #include <deque>
+#include <functional>
 #include <memory>
+
+inline const QString kUhrNull = QStringLiteral(" Zeit: 00:00:00");
 
 class Panel;
 class QGroupBox;
@@ -191,6 +194,7 @@ private:
     void linienUebung(Linienart art, QChar zeichen);
     void linieBeendet(Linienart art, QChar zeichen);
     void returnErwartet(Linienart art);
+    void absatzBeginnen(Linienart art);
     void bereichZeigen(QGroupBox* bereich);
     // The display of a line exercise, its Return and Backspace panels, and
     // whether it runs.
@@ -214,8 +218,13 @@ private:
     Normalzeilenfenster normalFenster_;
     QString rasterText_;
     int beendungen_ = 0;
-    bool inBearbeitung_ = false;
+    // Keys typed while the drill is busy, judged once it is done.
     std::deque<QChar> warteschlange_;
+    int beschaeftigt_ = 0;
+    void imAblauf(const std::function<void()>& schritt);
+    void skriptAbarbeiten();
+    void tastaturUebung(QChar getippt);
+    void abbruchFragen();
     std::unique_ptr<SecondTimer> Timer1;
     qint64 uhrStartMs_ = 0;
     bool freiUmbruch_ = false;
@@ -235,6 +244,7 @@ private:
     void naechsteZeile(QString& s, bool charPosZuruecksetzen = true);
     bool ersteUebungszeile(QString& s);
     bool kopfbefehlFortsetzen(QString& s);
+    Schritt nachKopfbefehl(const QString& s);
     void normalTastei();
     void schemaWechsel(Befehl befehl);
     void modusSetzen(const DrillMode& modus, Befehl befehl);

@@ -144,22 +144,33 @@ void TFensterTastaturschreiben::laufendeUebung(QChar zeichen) {
 }
 
 void TFensterTastaturschreiben::TastenAbfrageKeypress(QChar zeichen) {
-    // A key that arrives while the previous one is still being judged (its
-    // short waits keep events flowing) is judged right after it, in order.
-    if (inBearbeitung_) {
-        if (!InputBlocked) {
-            warteschlange_.push_back(zeichen);
-        }
+    // A hold for reading throws keys away. A key that arrives while the drill
+    // is still busy (judging a key, walking a finger path, the short waits
+    // that keep events flowing) waits and is judged right after, in order.
+    if (InputBlocked) {
         return;
     }
-    inBearbeitung_ = true;
-    tasteBeurteilen(zeichen);
+    if (beschaeftigt_ > 0) {
+        warteschlange_.push_back(zeichen);
+        return;
+    }
+    imAblauf([this, zeichen] { tasteBeurteilen(zeichen); });
+}
+
+void TFensterTastaturschreiben::imAblauf(const std::function<void()>& schritt) {
+    ++beschaeftigt_;
+    schritt();
+    --beschaeftigt_;
+    if (beschaeftigt_ > 0) {
+        return;
+    }
+    ++beschaeftigt_;
     while (!warteschlange_.empty()) {
         const QChar naechstes = warteschlange_.front();
         warteschlange_.pop_front();
         tasteBeurteilen(naechstes);
     }
-    inBearbeitung_ = false;
+    --beschaeftigt_;
 }
 
 void TFensterTastaturschreiben::tasteBeurteilen(QChar zeichen) {
@@ -174,7 +185,7 @@ void TFensterTastaturschreiben::tasteBeurteilen(QChar zeichen) {
 
     if (zeichen == kEscape) {
         // The abort question answers Escape; the key itself is not judged.
-        AbbrechenButtonClick();
+        abbruchFragen();
         return;
     }
     if (Modus.FreeMode) {
@@ -211,7 +222,9 @@ void TFensterTastaturschreiben::tasteBeurteilen(QChar zeichen) {
         zeichen = QLatin1Char('@');
     }
 
-    LastTypedChar = zeichen;
+    // A Backspace drilled as the at sign deletes; it leaves no character behind.
+    LastTypedChar = warBackspace ? QChar() : zeichen;
+    const QString eingabe = warBackspace ? QString() : QString(zeichen);
     const int vorher = beendungen_;
     laufendeUebung(zeichen);
     if (beendungen_ != vorher) {
@@ -234,14 +247,14 @@ void TFensterTastaturschreiben::tasteBeurteilen(QChar zeichen) {
         korrekturBeginnen(zeichen, warBackspace);
         break;
     case 2:
-        einfuegen(zeichen);
+        einfuegen(eingabe);
         zeilenumbruch();
         break;
     case 3:
         zeilenumbruch();
         break;
     case 4:
-        einfuegen(QString(zeichen) + QLatin1Char(' '));
+        einfuegen(eingabe + QLatin1Char(' '));
         break;
     default:
         break;
@@ -263,6 +276,15 @@ void TFensterTastaturschreiben::korrekturBeginnen(QChar zeichen, bool warBackspa
 }
 
 void TFensterTastaturschreiben::AbbrechenButtonClick() {
+    // Ignored while the drill is busy, as while input is blocked: the question
+    // must not cut into a finger path or a line that is being set up.
+    if (beschaeftigt_ > 0) {
+        return;
+    }
+    abbruchFragen();
+}
+
+void TFensterTastaturschreiben::abbruchFragen() {
     if (InputBlocked) {
         return;
     }

@@ -14,6 +14,8 @@ namespace {
 
 const QChar kReturn(QLatin1Char('\r'));
 const QString kAbsatzende = QStringLiteral("\r\r");
+// The grid line shows six cells on either side of its centre.
+const QString kRasterRand(6, QLatin1Char(' '));
 
 QChar zeichenAn(const QString& zeile, int charPos) {
     return charPos >= 1 && charPos <= zeile.size() ? zeile.at(charPos - 1) : QChar();
@@ -58,11 +60,14 @@ void TFensterTastaturschreiben::linienUebung(Linienart art, QChar zeichen) {
                                            {Modus.Abschreibtext, st.NumpadMode});
             }
             normalFenster_ = normalzeileBeginnen(st.ScriptLine);
-        } else if (art == Linienart::Raster) {
-            rasterText_ =
-                QString(6, QLatin1Char(' ')) + st.ScriptLine + QString(6, QLatin1Char(' '));
-        } else if (art == Linienart::Wort) {
-            st.ScriptLine = woerterKuerzen(st.ScriptLine);
+        } else if (!st.ScriptLine.contains(kKorrekturmarke)) {
+            // Taken up once per line: the call that shows a correction at the
+            // first key finds the line already prepared.
+            if (art == Linienart::Raster) {
+                rasterText_ = kRasterRand + st.ScriptLine + kRasterRand;
+            } else if (art == Linienart::Wort) {
+                st.ScriptLine = woerterKuerzen(st.ScriptLine);
+            }
         }
     }
     if (st.ScriptLine.contains(kKorrekturmarke)) {
@@ -154,6 +159,16 @@ void TFensterTastaturschreiben::returnErwartet(Linienart art) {
     }
 }
 
+void TFensterTastaturschreiben::absatzBeginnen(Linienart art) {
+    // A paragraph end: the learner types Return twice.
+    ProgramState& st = state();
+    st.ScriptLine = kAbsatzende;
+    teile(art).ret->show();
+    if (st.CorrectionMode == 1) {
+        st.CorrectionMode = 3;
+    }
+}
+
 void TFensterTastaturschreiben::linieBeendet(Linienart art, QChar zeichen) {
     ProgramState& st = state();
     st.CharPos = 1;
@@ -171,12 +186,7 @@ void TFensterTastaturschreiben::linieBeendet(Linienart art, QChar zeichen) {
     if (teile(art).laeuft) {
         st.ScriptLine = SteuerStringNetto(Skriptzeile(st.ScriptLineIndex));
         if (st.ScriptLine.isEmpty()) {
-            // A paragraph end: the learner types Return twice.
-            st.ScriptLine = kAbsatzende;
-            teile(art).ret->show();
-            if (st.CorrectionMode == 1) {
-                st.CorrectionMode = 3;
-            }
+            absatzBeginnen(art);
         }
         st.LineStartPending = art == Linienart::Normal;
         linienUebung(art, QChar());

@@ -39,7 +39,9 @@ void normalzeileWeiter(Normalzeilenfenster& fenster) {
     ++fenster.aktuell;
     if (fenster.umbruch > 0 && fenster.aktuell > fenster.umbruch) {
         const int weg = fenster.umbruch;
-        fenster.zellen = fenster.zellen.mid(weg) + QString(kNormalzellen - 1, QLatin1Char(' '));
+        // Padded to a full window: a break in the last cell scrolls it all off.
+        fenster.zellen =
+            aufgefuellt(fenster.zellen.mid(weg) + QString(kNormalzellen - 1, QLatin1Char(' ')));
         fenster.aktuell -= weg;
         fenster.umbruch = letzterUmbruch(fenster.zellen);
     }

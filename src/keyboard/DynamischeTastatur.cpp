@@ -64,8 +64,11 @@ void TFensterTastaturschreiben::tasteMalen(KeyId taste, bool zweitbelegung, KeyL
 }
 
 void TFensterTastaturschreiben::DynamischeTastatur(int key) {
+    imAblauf([this, key] { tastaturUebung(QChar(static_cast<char16_t>(key))); });
+}
+
+void TFensterTastaturschreiben::tastaturUebung(QChar getippt) {
     ProgramState& st = state();
-    QChar getippt(static_cast<char16_t>(key));
     bereichZeigen(NormalTastatur);
     LastKeystrokeChar = getippt;
     st.ExpectedChar = zeichenAn(st.ScriptLine, st.CharPos);
@@ -93,9 +96,6 @@ void TFensterTastaturschreiben::DynamischeTastatur(int key) {
 
 void TFensterTastaturschreiben::getippteTasteZuruecksetzen(QChar getippt, QChar naechstes) {
     ProgramState& st = state();
-    if (Modus.Teiltastei) {
-        InputBlocked = true;
-    }
     const KeyLook schema = schemaLook();
     const auto taste = tastei::tasteFuer(getippt);
     if (taste) {
@@ -214,17 +214,11 @@ bool TFensterTastaturschreiben::weiterruecken(QChar getippt) {
         // A doubled letter: the mark visibly goes off before it comes back.
         Pause(250);
     }
-    if (Modus.Teiltastei) {
-        InputBlocked = false;
-    }
     return false;
 }
 
 void TFensterTastaturschreiben::naechsteTasteMarkieren() {
     ProgramState& st = state();
-    if (Modus.Teiltastei) {
-        InputBlocked = true;
-    }
     if (st.CharPos <= st.ScriptLine.size()) {
         st.ExpectedChar = zeichenAn(st.ScriptLine, st.CharPos);
         if (st.NumpadMode && st.ExpectedChar == QLatin1Char(' ') &&
@@ -251,9 +245,6 @@ void TFensterTastaturschreiben::naechsteTasteMarkieren() {
             st.CorrectionPending = true;
         }
         akzentMarkieren(st.ExpectedChar);
-    }
-    if (Modus.Teiltastei) {
-        InputBlocked = false;
     }
 }
 

@@ -145,6 +145,8 @@ void TFensterLektionen::listeZeigen(Liste gezeigt) {
     for (Liste liste : katalog::kAlleListen) {
         box(liste)->setVisible(liste == gezeigt);
     }
+    // The own-file road hides the compact list itself; a list offered is seen.
+    liste(gezeigt)->show();
     liste(gezeigt)->setCurrentRow(-1);
     liste(gezeigt)->setFocus();
     AuswahlOK->show();
@@ -306,19 +308,11 @@ void TFensterLektionen::Auswahl(const QString& fileName) {
 void TFensterLektionen::uebungBeginnen(const QStringList& zeilen) {
     ProgramState& st = state();
     TFensterTastaturschreiben& drill = anwendung().FensterTastaturschreiben();
-    drill.Texteingabefeld->clearText();
-    drill.Texteingabefeld->setModified(false);
+    drill.Zuruecksetzen();
     drill.Steuerdatei->setLines(zeilen);
     drill.Steuerdatei->setModified(false);
     st.ScriptLineIndex = 0;
     st.CharPos = 1;
-    const bool abschreibtext = drill.Modus.Abschreibtext;
-    const bool frei = drill.Modus.FreeMode;
-    drill.Modus = DrillMode();
-    drill.Modus.Abschreibtext = abschreibtext;
-    drill.Modus.FreeMode = frei;
-    drill.InfoFeld->hide();
-    st.DrillClockRunning = false;
     // Shown first: the set-up step may open with the home-row introduction.
     drill.show();
     drill.raise();

@@ -302,3 +302,30 @@ TEST_F(Interpreter, UnknownCommandEndsTheStepWithoutAMessage) {
     EXPECT_TRUE(fenster->Modus.Volltastei);
     EXPECT_EQ(st().ScriptLineIndex, 2);
 }
+
+TEST_F(Interpreter, AHeaderCommandBeforeADrillLineStartsTheFullKeyboard) {
+    for (const QString& kopf : {QStringLiteral("//Korrektur: ein"), QStringLiteral("//Ha")}) {
+        SCOPED_TRACE(kopf.toStdString());
+        starte({QStringLiteral("//Korrektur: ein"), kopf, QString(), QStringLiteral("asdf"),
+                QStringLiteral("//Ende")});
+        EXPECT_TRUE(fenster->Modus.Volltastei);
+        EXPECT_FALSE(fenster->TasteiZeileButton->isHidden());
+        EXPECT_EQ(fenster->TasteiZeileButton->text(), QStringLiteral(" Blindtastei "));
+        EXPECT_EQ(st().ScriptLine, QStringLiteral("asdf"));
+        tippe(QStringLiteral("ax")); // judged: the wrong key starts a correction
+        EXPECT_TRUE(st().CorrectionPending);
+        tippe(QStringLiteral("\bsdf"));
+        EXPECT_EQ(enden, std::vector<bool>{true});
+        enden.clear();
+    }
+}
+
+TEST_F(Interpreter, AGridBlockOpeningWithAnEmptyLineIsAParagraphEnd) {
+    starte({QStringLiteral("//Rasterzeile"), QString(), QStringLiteral("asdf"),
+            QStringLiteral("//Ende")});
+    EXPECT_FALSE(fenster->RasterzeileReturn->isHidden());
+    tippe(QStringLiteral("\r\rasd"));
+    EXPECT_EQ(feld(), QStringLiteral("\nasd"));
+    tippe(QStringLiteral("f"));
+    EXPECT_EQ(enden, std::vector<bool>{true});
+}

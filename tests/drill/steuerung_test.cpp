@@ -91,6 +91,7 @@ TEST_F(Steuerung, GoToLineZeroRestartsTheUnit) {
     EXPECT_EQ(st().ScriptLineIndex, 2);
     EXPECT_EQ(st().CorrectionMode, 0);
     EXPECT_EQ(fenster->Tastaturbild[KeyId::Key_A].look, tastei::KeyLook::Marked);
+    EXPECT_EQ(fenster->Zeilennummern->caption(), QStringLiteral(" Zeile 1 von Zeile 4"));
 }
 
 TEST_F(Steuerung, AbortAnsweredNoThenYes) {
@@ -220,4 +221,33 @@ TEST_F(Steuerung, ClosingTheDrillWindowAsksLikeTheAbortButton) {
     fenster->close();
     EXPECT_EQ(enden, std::vector<bool>{false});
     EXPECT_FALSE(anwendung->FensterStart().isHidden()); // nothing typed: back to the menu
+}
+
+TEST_F(Steuerung, TheDisplaySwitchEndsAPendingCorrection) {
+    starte({QStringLiteral("//Korrektur: ein"), QStringLiteral("asdf")});
+    tippe(QStringLiteral("ax"));
+    ASSERT_TRUE(st().CorrectionPending);
+    fenster->TasteiZeileButton->click();
+    EXPECT_FALSE(st().CorrectionPending);
+    EXPECT_EQ(st().ScriptLine, QStringLiteral("asdf"));
+    tippe(QStringLiteral("as"));
+    EXPECT_EQ(feld(), QStringLiteral("ax\nas"));
+    EXPECT_EQ(st().CharPos, 3);
+}
+
+TEST_F(Steuerung, ARefusedLineNumberKeepsTheKeypadLineRunning) {
+    starte({QStringLiteral("//Ziffernblock"), QStringLiteral("456"),
+            QStringLiteral("//Normalzeile"), QStringLiteral("789 456")},
+           Edition::School, 2);
+    tippe(QStringLiteral("456\r"));
+    ASSERT_TRUE(fenster->Modus.Normalzeile);
+    ASSERT_TRUE(st().NumpadMode);
+    const QString vorher = feld();
+    fenster->ZeilenNummernClick();
+    fenster->ZeilNumEingabe->setText(QStringLiteral("x"));
+    fenster->OkZeile->click();
+    fenster->EscZeile->click();
+    EXPECT_TRUE(fenster->Modus.Normalzeile);
+    tippe(QStringLiteral("x7")); // the wrong key is judged and dropped
+    EXPECT_EQ(feld(), vorher + QStringLiteral("7"));
 }

@@ -1,3 +1,4 @@
+#include "evaluation/Textanzeige.h"
 #include "keyboard/hervorhebung.h"
 #include "lektion.h"
 #include "ui/panel.h"
@@ -158,11 +159,7 @@ TEST_F(Tastaturuebung, TheKeypadPassesOverASingleBlank) {
 TEST_F(Tastaturuebung, FingerPathWalksOutAndBack) {
     starte({QStringLiteral("//Teiltastei: e"), QStringLiteral("de")});
     std::vector<QPoint> wege;
-    std::vector<bool> gesperrt;
-    platform.duringPause = [&](int) {
-        wege.push_back(fenster->WegTaste->pos());
-        gesperrt.push_back(fenster->InputBlocked);
-    };
+    platform.duringPause = [&](int) { wege.push_back(fenster->WegTaste->pos()); };
     const QPoint d = fenster->Tastaturbild[KeyId::Key_D].geometry.topLeft();
     const QPoint e = fenster->Tastaturbild[KeyId::Key_E].geometry.topLeft();
     const QPoint schritt = tastei::wegschritt(d, e, 5);
@@ -172,7 +169,6 @@ TEST_F(Tastaturuebung, FingerPathWalksOutAndBack) {
     EXPECT_EQ(wege.back(), d + 5 * schritt);
     EXPECT_EQ(platform.pauses, std::vector<int>(5, 40));
     EXPECT_EQ(fenster->WegTaste->caption(), QStringLiteral("D"));
-    EXPECT_EQ(gesperrt, std::vector<bool>(5, true));
     EXPECT_TRUE(fenster->WegTaste->isHidden());
     EXPECT_FALSE(fenster->InputBlocked);
 
@@ -247,4 +243,36 @@ TEST_F(Tastaturuebung, KeysArrivingDuringAWaitAreJudgedInOrderAfterIt) {
     EXPECT_EQ(feld(), QStringLiteral("aas"));
     EXPECT_FALSE(st().CorrectionPending);
     EXPECT_EQ(st().ExpectedChar, QLatin1Char('d'));
+}
+
+TEST_F(Tastaturuebung, KeysTypedWhileTheFingerWalksAreJudgedAfterIt) {
+    // 120 strokes a minute: every key arrives while the one before still
+    // walks its finger path or waits for a doubled letter.
+    starte({QStringLiteral("//Korrektur: ein"), QStringLiteral("//Teiltastei: e"),
+            QStringLiteral("deed ed")});
+    QString vorraus = QStringLiteral("eed ed");
+    platform.duringPause = [&](int) {
+        if (!vorraus.isEmpty()) {
+            const QChar c = vorraus.front();
+            vorraus.remove(0, 1);
+            tippe(QString(c));
+        }
+    };
+    tippe(QStringLiteral("d"));
+    EXPECT_TRUE(vorraus.isEmpty());
+    EXPECT_FALSE(st().CorrectionPending);
+    EXPECT_EQ(enden, std::vector<bool>{true});
+    EXPECT_EQ(anwendung->FensterTextanzeige().TextAnzeigeFeld->toPlainText(),
+              QStringLiteral("\n\ndeed ed"));
+}
+
+TEST_F(Tastaturuebung, TheBackspaceDrillLeavesNoAtSignInTheText) {
+    starte({QStringLiteral("//Volltastei"), QStringLiteral("as@"), QStringLiteral("//Volltastei"),
+            QStringLiteral("dx@")});
+    tippe(QStringLiteral("as\b"));
+    EXPECT_EQ(feld(), QStringLiteral("a\n"));
+    tippe(QStringLiteral("dx\b"));
+    EXPECT_EQ(enden, std::vector<bool>{true});
+    EXPECT_EQ(anwendung->FensterTextanzeige().TextAnzeigeFeld->toPlainText(),
+              QStringLiteral("\n\na\nd"));
 }

@@ -234,3 +234,35 @@ TEST_F(Tippen, FreeModeTakesEverythingUnjudged) {
     EXPECT_EQ(feld(), QStringLiteral("Hallo\nWel"));
     EXPECT_TRUE(fenster->Texteingabefeld->wordWrap());
 }
+
+TEST_F(Tippen, AWrongFirstKeyLeavesTheWordAndTheGridAsTheyWere) {
+    starte({QStringLiteral("//Korrektur: ein"), QStringLiteral("//Wortaufbau"),
+            QStringLiteral("abcdefghi xy")});
+    tippe(QStringLiteral("x"));
+    EXPECT_TRUE(st().CorrectionPending);
+    EXPECT_EQ(st().ScriptLine, QStringLiteral("abcdefghi xy"));
+    tippe(QStringLiteral("\babcdefghi"));
+    EXPECT_EQ(feld(), QStringLiteral("abcdefghi"));
+
+    starte({QStringLiteral("//Korrektur: ein"), QStringLiteral("//Rasterzeile"),
+            QStringLiteral("abc")});
+    tippe(QStringLiteral("x"));
+    EXPECT_TRUE(st().CorrectionPending);
+    EXPECT_EQ(fenster->Raster[6]->caption(), QStringLiteral("a"));
+    EXPECT_EQ(fenster->Raster[7]->caption(), QStringLiteral("b"));
+    EXPECT_EQ(fenster->Raster[5]->caption(), QStringLiteral(" "));
+    tippe(QStringLiteral("\ba"));
+    EXPECT_EQ(fenster->Raster[6]->caption(), QStringLiteral("b"));
+}
+
+TEST_F(Tippen, AnEscapeTypedJustBeforeTheEndAsksNothing) {
+    starte({QStringLiteral("//Teiltastei: e"), QStringLiteral("de")});
+    tippe(QStringLiteral("d"));
+    platform.duringPause = [this](int) {
+        platform.duringPause = nullptr;
+        tippe(QStringLiteral("\x1b"));
+    };
+    tippe(QStringLiteral("e")); // its finger walks home while Escape arrives
+    EXPECT_EQ(enden, std::vector<bool>{true});
+    EXPECT_TRUE(platform.messages.empty());
+}

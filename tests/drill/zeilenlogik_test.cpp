@@ -84,3 +84,17 @@ TEST(Wortaufbau, FingerColoursAndColourPanels) {
     EXPECT_TRUE(fingerfarbe(QLatin1Char('*')));
     EXPECT_FALSE(farbfeld(QLatin1Char('*')));
 }
+
+TEST(Normalzeilenfenster, ABreakInTheLastCellScrollsToAFullWindow) {
+    // 35 letters and a blank: the break stands in the last cell in view.
+    const QString zeile = QString(kNormalzellen - 1, QLatin1Char('a')) + QLatin1Char(' ');
+    Normalzeilenfenster fenster = normalzeileBeginnen(zeile);
+    ASSERT_EQ(fenster.umbruch, kNormalzellen);
+    for (int i = 0; i < kNormalzellen; ++i) {
+        normalzeileWeiter(fenster);
+    }
+    EXPECT_EQ(fenster.aktuell, 1);
+    EXPECT_EQ(fenster.sichtbar(), QString(kNormalzellen, QLatin1Char(' ')));
+    normalzeileWeiter(fenster); // reads the window again without leaving it
+    EXPECT_EQ(fenster.sichtbar().size(), kNormalzellen);
+}

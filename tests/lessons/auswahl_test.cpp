@@ -1,6 +1,7 @@
 #include "app/Ruvasko.h"
 #include "app/anwendung.h"
 #include "drill/Tastaturschreiben.h"
+#include "evaluation/Textanzeige.h"
 #include "keyboard/Informationen.h"
 #include "lessons/AuswahlLektionen.h"
 #include "support/dateien.h"
@@ -231,4 +232,79 @@ TEST_F(Auswahl, TheSimpleEditorRunsWithoutCorrectionEvaluationOrTimeLimit) {
     EXPECT_TRUE(trainer.isHidden());
     EXPECT_TRUE(QFile::exists(ziel));
     EXPECT_FALSE(start->Startmenue->isHidden());
+}
+
+namespace {
+
+// An own file opened through the start window's "Eigene Lernsoftware".
+void eigeneOeffnen(TestPlatform& platform, TFensterStart& start, const QString& pfad) {
+    platform.fileAnswers = {pfad};
+    start.Schreibtrainer->click();
+}
+
+// The unit is aborted and its result closed without saving.
+void abbrechen(TestPlatform& platform, Anwendung& anwendung) {
+    platform.messageAnswers = {MessageAnswer::Yes, MessageAnswer::No};
+    anwendung.FensterTastaturschreiben().AbbrechenButton->click();
+    ASSERT_TRUE(anwendung.FensterTastaturschreiben().isHidden());
+    anwendung.FensterTextanzeige().Beenden->click();
+    ASSERT_TRUE(anwendung.FensterTextanzeige().isHidden());
+}
+
+} // namespace
+
+TEST_F(Auswahl, EveryUnitStartsCleanWhateverTheUnitBeforeLeftBehind) {
+    const QString ohneBefehl =
+        dateiSchreiben(verzeichnis, QStringLiteral("ohne.ts"), "asdf jkl\xf6\r\n");
+    const QString nurEnde = dateiSchreiben(verzeichnis, QStringLiteral("ende.ts"), "//Ende\r\n");
+    const QString frei = dateiSchreiben(verzeichnis, QStringLiteral("frei.ts"),
+                                        "//Korrektur: ein\r\n//Volltastei\r\nas\r\n//Fr\r\n"
+                                        "frei geschrieben\r\n//Ende\r\n");
+    const QString fliesstext = dateiSchreiben(verzeichnis, QStringLiteral("fliess.ts"),
+                                              "//Abschreibtext\r\nab cd\r\nef\r\n");
+
+    for (const QString& vorher : {frei, fliesstext}) {
+        SCOPED_TRACE(vorher.toStdString());
+        eigeneOeffnen(platform, *start, vorher);
+        tippe(QStringLiteral("as"));
+        abbrechen(platform, *anwendung);
+
+        // The next file without a scheme runs on the full keyboard and judges.
+        platform.messages.clear();
+        eigeneOeffnen(platform, *start, ohneBefehl);
+        EXPECT_TRUE(drill->Modus.Volltastei);
+        EXPECT_FALSE(drill->Modus.FreeMode);
+        EXPECT_FALSE(drill->Modus.Abschreibtext);
+        EXPECT_FALSE(drill->NormalTastatur->isHidden());
+        ASSERT_EQ(platform.messages.size(), 1u);
+        EXPECT_TRUE(platform.messages[0].text.contains(QStringLiteral("nicht vorgegeben")));
+        tippe(QStringLiteral("xa"));
+        EXPECT_EQ(drill->Texteingabefeld->toPlainText(), QStringLiteral("a"));
+        EXPECT_EQ(anwendung->state().CorrectionMode, 0);
+        abbrechen(platform, *anwendung);
+    }
+
+    // A unit that ends at once after a typed one shows nothing of it.
+    eigeneOeffnen(platform, *start, frei);
+    tippe(QStringLiteral("as"));
+    ASSERT_TRUE(drill->Modus.FreeMode);
+    abbrechen(platform, *anwendung);
+    eigeneOeffnen(platform, *start, nurEnde);
+    EXPECT_TRUE(anwendung->FensterTextanzeige().isHidden());
+    EXPECT_TRUE(drill->Texteingabefeld->toPlainText().isEmpty());
+    EXPECT_FALSE(start->isHidden());
+}
+
+TEST_F(Auswahl, TheCompactListShowsAgainAfterAnOwnFile) {
+    start->Schreibtrainer->click(); // the file dialog is cancelled
+    start->Tastaturschreiben->click();
+    EXPECT_FALSE(kompaktliste()->isHidden());
+    EXPECT_GT(kompaktliste()->count(), 30);
+
+    const QString pfad = dateiSchreiben(verzeichnis, QStringLiteral("eigen.ts"), "asdf\r\n");
+    eigeneOeffnen(platform, *start, pfad);
+    platform.messageAnswers = {MessageAnswer::Yes};
+    drill->AbbrechenButton->click(); // nothing typed: straight back to the start window
+    start->Tastaturschreiben->click();
+    EXPECT_FALSE(kompaktliste()->isHidden());
 }

@@ -37,6 +37,17 @@ QString TFensterTastaturschreiben::saubereZeile(int index) const {
     return SteuerStringNetto(Skriptzeile(index));
 }
 
+QString TFensterTastaturschreiben::tastaturzeile(int index) const {
+    // A blank joins a drill line to a drill line that follows, as the learner
+    // types running text; before a command or a paragraph end the line ends.
+    QString zeile = saubereZeile(index);
+    const QString folgende = saubereZeile(index + 1);
+    if (!zeile.isEmpty() && !folgende.isEmpty() && !istBefehlszeile(folgende)) {
+        zeile += QLatin1Char(' ');
+    }
+    return zeile;
+}
+
 bool TFensterTastaturschreiben::nurLeerzeilenAb(int index) const {
     for (int i = index; i < Skriptzeilenzahl(); ++i) {
         if (!saubereZeile(i).isEmpty()) {
@@ -96,12 +107,7 @@ bool TFensterTastaturschreiben::ersteUebungszeile(QString& s) {
     while (st.ScriptLineIndex < Skriptzeilenzahl() && s.isEmpty()) {
         naechsteZeile(s);
     }
-    // A blank joins this drill line to a drill line that follows; before a
-    // command the line simply ends.
-    const QString folgende = saubereZeile(st.ScriptLineIndex + 1);
-    if (!folgende.isEmpty() && !istBefehlszeile(folgende)) {
-        st.ScriptLine += QLatin1Char(' ');
-    }
+    st.ScriptLine = tastaturzeile(st.ScriptLineIndex);
     erwartetesZeichenSetzen();
     DynamischeTastatur(0);
     return true;
@@ -153,12 +159,12 @@ void TFensterTastaturschreiben::modusSetzen(const DrillMode& modus, Befehl befeh
     }
 }
 
-void TFensterTastaturschreiben::volltasteiAufZeile(const QString& zeile) {
+void TFensterTastaturschreiben::volltasteiAufZeile() {
     ProgramState& st = state();
     modusSetzen(modusFuer(Befehl::Volltastei), Befehl::Volltastei);
     VollTastatur();
     st.CharPos = 1;
-    st.ScriptLine = zeile;
+    st.ScriptLine = tastaturzeile(st.ScriptLineIndex);
     erwartetesZeichenSetzen();
     DynamischeTastatur(0);
 }
@@ -350,7 +356,7 @@ TFensterTastaturschreiben::Schritt TFensterTastaturschreiben::fingerweg(QString&
         MessageKind::Information,
         QStringLiteral("Da keine Bildschirm-Darstellung nach der Erklärung des Fingerweges\r"
                        "bestimmt wurde, wird als Ersatz eine Volltastei verwendet."));
-    volltasteiAufZeile(s);
+    volltasteiAufZeile();
     return Schritt::Ende;
 }
 
@@ -436,7 +442,7 @@ void TFensterTastaturschreiben::ohneBefehl() {
     RasterzeileReturn->hide();
     WortaufbauReturn->hide();
     TasteiZeileButton->hide();
-    volltasteiAufZeile(saubereZeile(state().ScriptLineIndex));
+    volltasteiAufZeile();
     TasteiZeileButton->setText(QStringLiteral(" Blindtastei "));
     TasteiZeileButton->show();
 }

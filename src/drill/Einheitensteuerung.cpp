@@ -83,12 +83,11 @@ void TFensterTastaturschreiben::OkZeileClick() {
     st.CorrectionMode = ziel ? ziel->korrektur : 0;
     st.ScriptLineIndex = ziel ? ziel->blockanfang : 0;
     BildschirmEinrichten();
-    if (ziel && ziel->uebungszeile) {
-        st.ScriptLineIndex = ziel->zeile;
-        st.ScriptLine = SteuerStringNetto(Skriptzeile(st.ScriptLineIndex));
-    } else if (!ziel) {
-        st.ScriptLineIndex = 0;
-        st.ScriptLine = SteuerStringNetto(Skriptzeile(0));
+    if (!ziel || ziel->uebungszeile) {
+        st.ScriptLineIndex = ziel ? ziel->zeile : 0;
+        st.ScriptLine = Modus.tastaturUebung() && !st.NumpadMode
+                            ? tastaturzeile(st.ScriptLineIndex)
+                            : SteuerStringNetto(Skriptzeile(st.ScriptLineIndex));
     }
     st.CharPos = 1;
     if (st.NumpadMode && !Modus.Normalzeile) {
@@ -140,7 +139,7 @@ void TFensterTastaturschreiben::TasteiZeileButtonClick() {
     Modus.Wortaufbau = false;
     Modus.Rasterzeile = false;
     st.CharPos = 1;
-    st.ScriptLine = SteuerStringNetto(Skriptzeile(st.ScriptLineIndex));
+    st.ScriptLine = tastaturzeile(st.ScriptLineIndex);
     if (Modus.Volltastei) {
         Modus.Volltastei = false;
         Modus.Teiltastei = true;

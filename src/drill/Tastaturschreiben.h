@@ -248,7 +248,8 @@ private:
     void normalTastei();
     void schemaWechsel(Befehl befehl);
     void modusSetzen(const DrillMode& modus, Befehl befehl);
-    void volltasteiAufZeile(const QString& zeile);
+    void volltasteiAufZeile();
+    QString tastaturzeile(int index) const;
     void erwartetesZeichenSetzen();
     void lesepause(bool vorWeg);
     bool nurLeerzeilenAb(int index) const;

@@ -185,18 +185,14 @@ bool TFensterTastaturschreiben::weiterruecken(QChar getippt) {
     if (st.CharPos > st.ScriptLine.size()) {
         st.CharPos = 1;
         ++st.ScriptLineIndex;
-        st.ScriptLine = SteuerStringNetto(Skriptzeile(st.ScriptLineIndex));
         if (st.ScriptLineIndex >= Skriptzeilenzahl()) {
             TastaturschreibenBeenden(true);
             return true;
         }
+        st.ScriptLine = tastaturzeile(st.ScriptLineIndex);
         if (!st.ScriptLine.isEmpty()) {
             if (getippt != kReturn) {
                 st.KeyVerdict = 2;
-            }
-            const QString folgende = SteuerStringNetto(Skriptzeile(st.ScriptLineIndex + 1));
-            if (!folgende.isEmpty() && !folgende.startsWith(QLatin1Char('/'))) {
-                st.ScriptLine += QLatin1Char(' ');
             }
         } else {
             st.ScriptLine = QStringLiteral("\r\r");

@@ -1,5 +1,6 @@
 #include "drill/Tastaturschreiben.h"
 
+#include "ui/filledgroupbox.h"
 #include "ui/panel.h"
 #include "ui/platform.h"
 #include "ui/richtextfield.h"
@@ -17,6 +18,7 @@ namespace {
 
 const QColor kFensterGrau(212, 216, 224);
 const QColor kInfoGelb(255, 255, 225);
+const QColor kLimette(0, 255, 0);
 
 QGroupBox* bereich(QWidget* parent, const QString& name, const QString& titel) {
     auto* box = new QGroupBox(titel, parent);
@@ -104,8 +106,8 @@ TFensterTastaturschreiben::TFensterTastaturschreiben(Anwendung& anwendung)
 
     uebungsanzeigenAnlegen();
 
-    InfoFeld = tafel(this, QStringLiteral("InfoFeld"), QString(), QColor(0, 255, 0));
-    InfoFeld->setAccessibleName(QStringLiteral("  Informationen  "));
+    InfoFeld = bereich(this, QStringLiteral("InfoFeld"), QStringLiteral("  Informationen  "));
+    fillGroupBox(InfoFeld, kLimette);
     const QStringList infoNamen{QStringLiteral("Infozeile1"), QStringLiteral("InfoZeile2"),
                                 QStringLiteral("InfoZeile3"), QStringLiteral("InfoZeile4"),
                                 QStringLiteral("InfoZeile5")};

@@ -116,7 +116,9 @@ public:
     Panel* NormalzeileBack;
     Panel* RasterzeileBack;
     Panel* WortaufbauBack;
-    Panel* InfoFeld;
+    QGroupBox* InfoFeld;
+    // Room kept between an information line and the frame of its field.
+    static constexpr int kInfoRand = 4;
     Panel* Infozeile1;
     Panel* InfoZeile2;
     Panel* InfoZeile3;

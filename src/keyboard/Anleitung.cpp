@@ -34,7 +34,10 @@ void TFensterTastaturschreiben::InfozeilenNormal() {
         zeile->setColor(kLime);
         zeile->setFontColor(Qt::black);
         zeile->setFont(QStringLiteral("Arial"), -schrift);
-        zeile->resize(groesse);
+        // Inside the information field's frame, also where the class's line
+        // width would reach past it.
+        zeile->resize(std::min(groesse.width(), InfoFeld->width() - zeile->x() - kInfoRand),
+                      groesse.height());
     }
 }
 
@@ -44,6 +47,7 @@ void TFensterTastaturschreiben::InfoImInfofeld(const QString& zeile, int nummer)
     if (nummer <= 100) {
         if (Panel* info = Infozeile(nummer)) {
             info->setCaption(infoText(zeile));
+            info->shrinkFontToFit();
         }
         return;
     }
@@ -78,6 +82,7 @@ void TFensterTastaturschreiben::zeigen(int nummer, const QString& text, Qt::Alig
     Panel* zeile = Infozeile(nummer);
     zeile->setAlignment(ausrichtung | Qt::AlignVCenter);
     zeile->setCaption(text);
+    zeile->shrinkFontToFit();
 }
 
 void TFensterTastaturschreiben::tasteZeigen(KeyId taste, KeyLook look, bool zweitbelegung) {

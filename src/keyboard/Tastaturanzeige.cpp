@@ -4,6 +4,7 @@
 #include "keyboard/hervorhebung.h"
 #include "keyboard/schemes.h"
 #include "layout/screenclass.h"
+#include "ui/filledgroupbox.h"
 #include "ui/panel.h"
 
 #include <QGroupBox>
@@ -12,11 +13,9 @@
 // the keyboard picture, and the panels show it.
 
 void TFensterTastaturschreiben::tastaturAnlegen() {
-    // Hidden keys are silver and flat: on a silver ground they vanish.
-    QPalette silber = NormalTastatur->palette();
-    silber.setColor(QPalette::Window, tastei::farbe::Silber);
-    NormalTastatur->setPalette(silber);
-    NormalTastatur->setAutoFillBackground(true);
+    // Hidden keys are silver and flat: on a ground of the same silver,
+    // unshaded by the style, they vanish.
+    fillGroupBox(NormalTastatur, tastei::farbe::Silber);
     for (const tastei::KeyDef& def : tastei::keyTable()) {
         auto* panel = new Panel(NormalTastatur, def.panel.toString());
         panel->setAccessibleName(def.label.toString());
@@ -25,7 +24,7 @@ void TFensterTastaturschreiben::tastaturAnlegen() {
     WegTaste = new Panel(NormalTastatur, QStringLiteral("WegTaste"));
     WegTaste->setColor(tastei::farbe::Rot);
     WegTaste->hide();
-    NummernFingerwege->setColor(tastei::farbe::Silber);
+    NummernFingerwege->setColor(tastei::farbe::Weiss);
     NummernFingerwege->raise();
 }
 

@@ -11,12 +11,17 @@
 #include "ui/platform.h"
 #include "ui/richtextfield.h"
 
+#include <QFontMetrics>
 #include <QFontMetricsF>
 #include <QGroupBox>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 
 namespace {
+
+// The smallest font height a bar label shrinks to.
+constexpr int kKleinsteSchrift = -9;
 
 struct Rechteck {
     int left, top, width, height;
@@ -159,13 +164,15 @@ void TFensterBildschirmAnpassen::tastaturschreibenFenster() {
         s,
         {{{25, 370, 760, 140}, {32, 488, 945, 177}, {42, 520, 1050, 196}, {54, 600, 1165, 216}}});
     setzeRechteck(f.InfoFeld, info);
+    setzeSchrift(f.InfoFeld, perClass(s, std::array{-13, -16, -18, -20}));
     const auto zeile = perClass<Rechteck>(
         s, {{{94, 13, 670, 24}, {96, 15, 840, 30}, {106, 17, 930, 33}, {110, 19, 1050, 36}}});
     const int zeilenSchrift = perClass(s, std::array{-18, -23, -26, -29});
     const std::array<Panel*, 5> zeilen{f.Infozeile1, f.InfoZeile2, f.InfoZeile3, f.InfoZeile4,
                                        f.InfoZeile5};
     for (std::size_t i = 0; i < zeilen.size(); ++i) {
-        zeilen[i]->setGeometry(zeile.left, zeile.top + int(i) * zeile.height, zeile.width,
+        zeilen[i]->setGeometry(zeile.left, zeile.top + int(i) * zeile.height,
+                               std::min(zeile.width, info.width - zeile.left - f.kInfoRand),
                                zeile.height);
         zeilen[i]->setFont(QStringLiteral("Arial"), zeilenSchrift);
     }
@@ -188,18 +195,10 @@ void TFensterBildschirmAnpassen::tastaturschreibenFenster() {
     const Rechteck uhr = skaliert({25, 20, 130, 26});
     setzeRechteck(f.Uhr,
                   {uhr.left, f.AbbrechenButton->y(), uhr.width, f.AbbrechenButton->height()});
-    // The line counter and its click hint stand just left of the abort button.
-    const Rechteck klick = skaliert({0, 20, 135, 26});
-    const int klickLinks = f.AbbrechenButton->x() - 5 - klick.width;
-    setzeRechteck(f.KlickZeile,
-                  {klickLinks, f.AbbrechenButton->y(), klick.width, f.AbbrechenButton->height()});
-    const Rechteck zaehler = skaliert({0, 20, 150, 26});
-    setzeRechteck(f.Zeilennummern, {klickLinks - 5 - zaehler.width, f.AbbrechenButton->y(),
-                                    zaehler.width, f.AbbrechenButton->height()});
+    zeilenzaehlerUndSprung(f, knopfSchrift);
     setzeRechteck(f.Zusatzuebung, skaliert({25, 520, 300, 26}));
-    for (QWidget* w :
-         std::initializer_list<QWidget*>{f.TasteiZeileButton, f.AbbrechenButton, f.Uhr,
-                                         f.Zeilennummern, f.KlickZeile, f.Zusatzuebung}) {
+    for (QWidget* w : std::initializer_list<QWidget*>{f.TasteiZeileButton, f.AbbrechenButton, f.Uhr,
+                                                      f.Zusatzuebung}) {
         setzeSchrift(w, knopfSchrift);
     }
 
@@ -210,6 +209,46 @@ void TFensterBildschirmAnpassen::tastaturschreibenFenster() {
         setzeSchrift(feld, knopfSchrift);
     }
     uebungszeilen(f);
+}
+
+void TFensterBildschirmAnpassen::zeilenzaehlerUndSprung(TFensterTastaturschreiben& f, int schrift) {
+    // The line counter and its click hint stand in the bar between the display
+    // switch and the abort button; where a class leaves them too little room,
+    // their font shrinks until both fit.
+    const QString muster = QStringLiteral(" Zeile 888 von Zeile 888 ");
+    const int rand = 12;
+    const int luecke = 5;
+    const QRect schalter = f.TasteiZeileButton->geometry();
+    const QRect abbrechen = f.AbbrechenButton->geometry();
+    const int frei = abbrechen.left() - schalter.right() - 3 * luecke;
+    QFont font = f.Zeilennummern->font();
+    int zaehlerBreite = 0;
+    int klickBreite = 0;
+    int hoehe = schrift;
+    for (; hoehe <= kKleinsteSchrift; ++hoehe) {
+        font.setPixelSize(pixelSizeForHeight(hoehe));
+        const QFontMetrics masse(font);
+        zaehlerBreite = masse.horizontalAdvance(muster) + rand;
+        klickBreite = masse.horizontalAdvance(f.KlickZeile->caption()) + rand;
+        if (zaehlerBreite + klickBreite <= frei) {
+            break;
+        }
+    }
+    setzeSchrift(f.Zeilennummern, std::min(hoehe, kKleinsteSchrift));
+    setzeSchrift(f.KlickZeile, std::min(hoehe, kKleinsteSchrift));
+    const int klickLinks = abbrechen.left() - luecke - klickBreite;
+    f.KlickZeile->setGeometry(klickLinks, abbrechen.top(), klickBreite, abbrechen.height());
+    f.Zeilennummern->setGeometry(klickLinks - luecke - zaehlerBreite, abbrechen.top(),
+                                 zaehlerBreite, abbrechen.height());
+
+    // The go-to-line panel opens just below the counter, reaching to the
+    // right edge of the hidden abort button.
+    const int links = f.Zeilennummern->x();
+    f.GeheZuZeile->setGeometry(links, abbrechen.bottom() + luecke, abbrechen.right() - links + 1,
+                               abbrechen.height() + 2 * rand);
+    setzeSchrift(f.GeheZuZeile, schrift);
+    f.ZeilNumEingabe->setFixedWidth(
+        QFontMetrics(f.GeheZuZeile->font()).horizontalAdvance(QStringLiteral("88888")) + rand);
 }
 
 void TFensterBildschirmAnpassen::uebungszeilen(TFensterTastaturschreiben& f) {

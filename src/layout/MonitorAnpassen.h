@@ -23,5 +23,6 @@ public:
 private:
     void tastaturschreibenFenster();
     void uebungszeilen(TFensterTastaturschreiben& f);
+    void zeilenzaehlerUndSprung(TFensterTastaturschreiben& f, int schrift);
     void fingerwegNummern(TFensterTastaturschreiben& f, const tastei::KeyboardLayout& layout);
 };

@@ -1,6 +1,7 @@
 #include "ui/panel.h"
 
 #include <QFont>
+#include <QFontMetrics>
 #include <QPalette>
 
 int pixelSizeForHeight(int height) {
@@ -52,6 +53,16 @@ void Panel::setFont(const QString& family, int height, bool bold) {
     QFont font(family);
     font.setPixelSize(pixelSizeForHeight(height));
     font.setBold(bold);
+    QLabel::setFont(font);
+}
+
+void Panel::shrinkFontToFit() {
+    QFont font = this->font();
+    const int room = contentsRect().width() - 2 * kFitMargin;
+    while (font.pixelSize() > kSmallestFitPixels &&
+           QFontMetrics(font).horizontalAdvance(text()) > room) {
+        font.setPixelSize(font.pixelSize() - 1);
+    }
     QLabel::setFont(font);
 }
 

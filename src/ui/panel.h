@@ -26,6 +26,11 @@ public:
 
     // Font heights are given as character heights in pixels, written negative.
     void setFont(const QString& family, int height, bool bold = false);
+    // Makes the font smaller until the caption fits the panel's width, so a
+    // long line on a small screen is not cut off at both ends.
+    void shrinkFontToFit();
+    static constexpr int kSmallestFitPixels = 9;
+    static constexpr int kFitMargin = 4;
 
     // What a screen reader says of the panel's state, in German words.
     void setStateDescription(const QString& description);

@@ -2,9 +2,11 @@
 
 #include "app/Ruvasko.h"
 #include "app/anwendung.h"
+#include "app/lessondirectory.h"
 #include "ui/platform.h"
 #include "ui/richtextfield.h"
 
+#include <QDir>
 #include <QGroupBox>
 
 Fenster::Fenster(Anwendung& anwendung, const QString& name) : anwendung_(anwendung) {
@@ -21,8 +23,9 @@ Platform& Fenster::platform() const {
 
 bool Fenster::feldSpeichern(RichTextField& feld, const QString& titel, const QString& filter,
                             const QString& vorschlag, Speicherart art) {
-    const QString pfad =
-        platform().saveFileName(titel, filter, anwendung_.FensterStart().StartDirectory, vorschlag);
+    const QString pfad = platform().saveFileName(
+        titel, filter, saveDirectory(anwendung_.FensterStart().StartDirectory, QDir::homePath()),
+        vorschlag);
     if (pfad.isEmpty()) {
         return false;
     }

@@ -308,3 +308,21 @@ TEST_F(Auswahl, TheCompactListShowsAgainAfterAnOwnFile) {
     start->Tastaturschreiben->click();
     EXPECT_FALSE(kompaktliste()->isHidden());
 }
+
+TEST_F(Auswahl, TheResultIsSavedFromTheStartDirectoryOrElseFromHome) {
+    const QString pfad = dateiSchreiben(verzeichnis, QStringLiteral("eigen.ts"), "asdf\r\n");
+    TFensterTextanzeige& ergebnis = anwendung->FensterTextanzeige();
+    for (const QString& startverzeichnis : {verzeichnis.path(), verzeichnis.filePath("fehlt")}) {
+        eigeneOeffnen(platform, *start, pfad);
+        tippe(QStringLiteral("as"));
+        platform.messageAnswers = {MessageAnswer::Yes};
+        drill->AbbrechenButton->click();
+        start->StartDirectory = startverzeichnis;
+        ergebnis.Speichern->click(); // the dialog is cancelled
+        EXPECT_EQ(platform.fileDialogs.back().directory,
+                  startverzeichnis == verzeichnis.path() ? verzeichnis.path() : QDir::homePath());
+        platform.messageAnswers = {MessageAnswer::No};
+        ergebnis.Beenden->click();
+        start->StartDirectory = verzeichnis.path();
+    }
+}

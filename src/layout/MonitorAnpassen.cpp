@@ -20,6 +20,8 @@
 
 namespace {
 
+// Room a group box caption needs beyond its font's pixel size.
+constexpr int kTitelRand = 4;
 // The smallest font height a bar label shrinks to.
 constexpr int kKleinsteSchrift = -9;
 
@@ -164,10 +166,12 @@ void TFensterBildschirmAnpassen::tastaturschreibenFenster() {
         s,
         {{{25, 370, 760, 140}, {32, 488, 945, 177}, {42, 520, 1050, 196}, {54, 600, 1165, 216}}});
     setzeRechteck(f.InfoFeld, info);
-    setzeSchrift(f.InfoFeld, perClass(s, std::array{-13, -16, -18, -20}));
+
     const auto zeile = perClass<Rechteck>(
         s, {{{94, 13, 670, 24}, {96, 15, 840, 30}, {106, 17, 930, 33}, {110, 19, 1050, 36}}});
     const int zeilenSchrift = perClass(s, std::array{-18, -23, -26, -29});
+    // The field's caption fits above its first line.
+    setzeSchrift(f.InfoFeld, -(zeile.top - kTitelRand));
     const std::array<Panel*, 5> zeilen{f.Infozeile1, f.InfoZeile2, f.InfoZeile3, f.InfoZeile4,
                                        f.InfoZeile5};
     for (std::size_t i = 0; i < zeilen.size(); ++i) {

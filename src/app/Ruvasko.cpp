@@ -191,7 +191,6 @@ void TFensterStart::EinfachEditor() {
     st.TrainerEvaluation = false;
     st.TrainerTimed = false;
     st.TrainerClockRunning = false;
-    st.CorrectionPending = false;
     st.KeystrokeCount = 0;
     st.TrainerMinutes = 0;
     st.TrainerTimeSeconds = 0;
@@ -209,7 +208,6 @@ void TFensterStart::EinfachEditor() {
     trainer.raise();
     trainer.activateWindow();
     trainer.Texteingabe->setFocus();
-    anwendung().FensterTastaturschreiben().InputBlocked = false;
 }
 
 void TFensterStart::FormClick() {

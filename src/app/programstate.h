@@ -25,19 +25,6 @@ struct ProgramState {
     // Keyboard-writing drills.
     bool NumpadMode = false;
     bool HandImpairedMode = false;
-    int ScriptLineIndex = 0;
-    QString ScriptLine;
-    int CharPos = 1;
-    QChar ExpectedChar;
-    // 0 accept, 1 wrong key, 2 accept and break the line, 3 break the line and
-    // drop the key, 4 accept followed by a blank.
-    int KeyVerdict = 0;
-    // 0 off, 1 on, 3 on but suspended while the line end is expected.
-    int CorrectionMode = 0;
-    bool CorrectionPending = false;
-    bool DrillClockRunning = false;
-    bool LineStartPending = false;
-    bool LineEndReached = false;
 
     // Copy-typing trainer: how the next exercise runs, and its counters.
     bool TrainerScreenText = false;    // the reference text stands on screen

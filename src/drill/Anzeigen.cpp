@@ -29,34 +29,25 @@ void TFensterTastaturschreiben::InfoStopp() {
         return;
     }
     AbbrechenButton->hide();
-    InputBlocked = true;
+    einheit_.InputBlocked = true;
     Pause(5000);
-    InputBlocked = false;
+    einheit_.InputBlocked = false;
     StoppStart->hide();
     AbbrechenButton->show();
 }
 
 void TFensterTastaturschreiben::ZeilenZaehler() {
-    Zeilennummern->setCaption(
-        QStringLiteral(" Zeile %1 von Zeile %2").arg(DrillLineNumber).arg(DrillLineCount));
+    Zeilennummern->setCaption(QStringLiteral(" Zeile %1 von Zeile %2")
+                                  .arg(einheit_.DrillLineNumber)
+                                  .arg(einheit_.DrillLineCount));
 }
 
 void TFensterTastaturschreiben::Zuruecksetzen() {
     // A unit runs as in a freshly started program, whatever the unit before
     // left behind: its flags, keys still waiting, panels and typed text.
-    ProgramState& st = state();
-    Modus = DrillMode();
-    InputBlocked = false;
+    einheit_ = Einheitszustand();
     warteschlange_.clear();
     freiUmbruch_ = false;
-    LastTypedChar = QChar();
-    LastKeystrokeChar = QChar();
-    st.LineEndReached = false;
-    st.CorrectionPending = false;
-    st.DrillClockRunning = false;
-    st.LineStartPending = false;
-    st.KeyVerdict = 0;
-    st.CorrectionMode = 0;
     for (QWidget* w : std::initializer_list<QWidget*>{
              NormalzeileReturn, RasterzeileReturn, WortaufbauReturn, NormalzeileBack,
              RasterzeileBack, WortaufbauBack, TasteiZeileButton, InfoFeld, StoppStart, Zusatzuebung,

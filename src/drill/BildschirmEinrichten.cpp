@@ -58,25 +58,24 @@ bool TFensterTastaturschreiben::nurLeerzeilenAb(int index) const {
 }
 
 void TFensterTastaturschreiben::erwartetesZeichenSetzen() {
-    ProgramState& s = state();
-    const int index = s.CharPos - 1;
-    s.ExpectedChar = index >= 0 && index < s.ScriptLine.size() ? s.ScriptLine.at(index) : QChar();
+    const int index = einheit_.CharPos - 1;
+    einheit_.ExpectedChar =
+        index >= 0 && index < einheit_.ScriptLine.size() ? einheit_.ScriptLine.at(index) : QChar();
 }
 
 void TFensterTastaturschreiben::naechsteZeile(QString& s, bool charPosZuruecksetzen) {
-    ProgramState& st = state();
-    ++st.ScriptLineIndex;
+    ++einheit_.ScriptLineIndex;
     if (charPosZuruecksetzen) {
-        st.CharPos = 1;
+        einheit_.CharPos = 1;
     }
-    st.ScriptLine = saubereZeile(st.ScriptLineIndex);
-    s = st.ScriptLine;
+    einheit_.ScriptLine = saubereZeile(einheit_.ScriptLineIndex);
+    s = einheit_.ScriptLine;
 }
 
 bool TFensterTastaturschreiben::kopfbefehlFortsetzen(QString& s) {
     // A header command with nothing but empty lines after it leaves nothing
     // to type: the unit ends there.
-    if (nurLeerzeilenAb(state().ScriptLineIndex + 1)) {
+    if (nurLeerzeilenAb(einheit_.ScriptLineIndex + 1)) {
         TastaturschreibenBeenden(true);
         return false;
     }
@@ -97,17 +96,16 @@ TFensterTastaturschreiben::Schritt TFensterTastaturschreiben::nachKopfbefehl(con
 }
 
 bool TFensterTastaturschreiben::ersteUebungszeile(QString& s) {
-    ProgramState& st = state();
     // A keyboard command at the end of the script leaves nothing to type.
-    if (nurLeerzeilenAb(st.ScriptLineIndex + 1)) {
+    if (nurLeerzeilenAb(einheit_.ScriptLineIndex + 1)) {
         TastaturschreibenBeenden(true);
         return false;
     }
     naechsteZeile(s);
-    while (st.ScriptLineIndex < Skriptzeilenzahl() && s.isEmpty()) {
+    while (einheit_.ScriptLineIndex < Skriptzeilenzahl() && s.isEmpty()) {
         naechsteZeile(s);
     }
-    st.ScriptLine = tastaturzeile(st.ScriptLineIndex);
+    einheit_.ScriptLine = tastaturzeile(einheit_.ScriptLineIndex);
     erwartetesZeichenSetzen();
     DynamischeTastatur(0);
     return true;
@@ -117,21 +115,21 @@ void TFensterTastaturschreiben::schemaWechsel(Befehl befehl) {
     const ProgramState& st = state();
     switch (befehl) {
     case Befehl::Blindtastei:
-        if (!Modus.Blindtastei || st.NumpadMode) {
-            Modus.Blindtastei = true;
+        if (!einheit_.Modus.Blindtastei || st.NumpadMode) {
+            einheit_.Modus.Blindtastei = true;
             normalTastei();
         }
         return;
     case Befehl::Weg:
     case Befehl::Frei:
-        if (Modus.Blindtastei) {
-            Modus.Blindtastei = false;
+        if (einheit_.Modus.Blindtastei) {
+            einheit_.Modus.Blindtastei = false;
             normalTastei();
         }
         return;
     default:
-        if (Modus.Blindtastei || st.NumpadMode) {
-            Modus.Blindtastei = false;
+        if (einheit_.Modus.Blindtastei || st.NumpadMode) {
+            einheit_.Modus.Blindtastei = false;
             normalTastei();
         }
         return;
@@ -144,8 +142,8 @@ void TFensterTastaturschreiben::normalTastei() {
 
 void TFensterTastaturschreiben::modusSetzen(const DrillMode& modus, Befehl befehl) {
     ProgramState& st = state();
-    Modus = modus;
-    st.LineEndReached = false;
+    einheit_.Modus = modus;
+    einheit_.LineEndReached = false;
     NormalzeileReturn->hide();
     RasterzeileReturn->hide();
     WortaufbauReturn->hide();
@@ -160,11 +158,10 @@ void TFensterTastaturschreiben::modusSetzen(const DrillMode& modus, Befehl befeh
 }
 
 void TFensterTastaturschreiben::volltasteiAufZeile() {
-    ProgramState& st = state();
     modusSetzen(modusFuer(Befehl::Volltastei), Befehl::Volltastei);
     VollTastatur();
-    st.CharPos = 1;
-    st.ScriptLine = tastaturzeile(st.ScriptLineIndex);
+    einheit_.CharPos = 1;
+    einheit_.ScriptLine = tastaturzeile(einheit_.ScriptLineIndex);
     erwartetesZeichenSetzen();
     DynamischeTastatur(0);
 }
@@ -175,13 +172,13 @@ void TFensterTastaturschreiben::BildschirmEinrichten() {
 
 void TFensterTastaturschreiben::skriptAbarbeiten() {
     AbbrechenButton->show();
-    QString s = saubereZeile(state().ScriptLineIndex);
+    QString s = saubereZeile(einheit_.ScriptLineIndex);
     if (s.size() < 4) {
         return;
     }
     Schritt schritt = Schritt::Weiter;
     while (schritt == Schritt::Weiter) {
-        InputBlocked = false;
+        einheit_.InputBlocked = false;
         if (!istBefehlszeile(s)) {
             ohneBefehl();
             break;
@@ -239,7 +236,7 @@ TFensterTastaturschreiben::Schritt TFensterTastaturschreiben::befehlAusfuehren(Q
         return nachKopfbefehl(s);
     case Befehl::Korrektur:
         if (const auto modus = korrekturModus(s)) {
-            st.CorrectionMode = *modus;
+            einheit_.CorrectionMode = *modus;
         }
         NormalzeileBack->hide();
         RasterzeileBack->hide();
@@ -270,12 +267,12 @@ TFensterTastaturschreiben::Schritt TFensterTastaturschreiben::tastaturBefehl(QSt
         BlindTastatur();
         break;
     case Befehl::Bahntastei:
-        TeilKeySet.clear();
-        TeilTastatur(TeilKeySet);
+        einheit_.TeilKeySet.clear();
+        TeilTastatur(einheit_.TeilKeySet);
         break;
     default:
-        TeilKeySet = teilKeySet(s, state().HandImpairedMode);
-        TeilTastatur(TeilKeySet);
+        einheit_.TeilKeySet = teilKeySet(s, state().HandImpairedMode);
+        TeilTastatur(einheit_.TeilKeySet);
         break;
     }
     return ersteUebungszeile(s) ? Schritt::Ende : Schritt::Stopp;
@@ -289,7 +286,7 @@ TFensterTastaturschreiben::Schritt TFensterTastaturschreiben::zeilenBefehl(QStri
     }
     modusSetzen(modusFuer(befehl), befehl);
     // An exercise command at the end of the script leaves nothing to type.
-    if (nurLeerzeilenAb(st.ScriptLineIndex + 1)) {
+    if (nurLeerzeilenAb(einheit_.ScriptLineIndex + 1)) {
         TastaturschreibenBeenden(true);
         return Schritt::Stopp;
     }
@@ -311,7 +308,7 @@ TFensterTastaturschreiben::Schritt TFensterTastaturschreiben::zeilenBefehl(QStri
         break;
     case Befehl::Ziffernblock:
         st.NumpadMode = true;
-        st.LineStartPending = true;
+        einheit_.LineStartPending = true;
         ZiffernblockTastatur();
         break;
     default:
@@ -320,7 +317,7 @@ TFensterTastaturschreiben::Schritt TFensterTastaturschreiben::zeilenBefehl(QStri
         if (s.isEmpty()) {
             absatzBeginnen(Linienart::Normal);
         }
-        st.LineStartPending = true;
+        einheit_.LineStartPending = true;
         Normalzeile(0);
         break;
     }
@@ -334,14 +331,13 @@ TFensterTastaturschreiben::Schritt TFensterTastaturschreiben::fingerweg(QString&
             MessageKind::Information,
             QStringLiteral("Beim Kommandowort //Weg fehlt das Zeichen,\rdessen Weg erklärt werden "
                            "soll.\r\rBitte brechen Sie diese Lektion ab."));
-        InputBlocked = false;
+        einheit_.InputBlocked = false;
         return Schritt::Stopp;
     }
     schemaWechsel(Befehl::Weg);
     NummernFingerwege->hide();
-    WegChars = *zeichen;
-    FingerWegZeigen();
-    if (state().ScriptLineIndex + 1 >= Skriptzeilenzahl()) {
+    FingerWegZeigen(*zeichen);
+    if (einheit_.ScriptLineIndex + 1 >= Skriptzeilenzahl()) {
         TastaturschreibenBeenden(true);
         return Schritt::Stopp;
     }
@@ -364,7 +360,7 @@ TFensterTastaturschreiben::Schritt TFensterTastaturschreiben::infoBlock(QString&
     ProgramState& st = state();
     InfozeilenNormal();
     const bool ersteZeile =
-        st.ScriptLineIndex == 0 || (st.ScriptLineIndex == 1 && st.HandImpairedMode);
+        einheit_.ScriptLineIndex == 0 || (einheit_.ScriptLineIndex == 1 && st.HandImpairedMode);
     if (!ersteZeile) {
         StoppStart->show();
     }
@@ -380,7 +376,7 @@ TFensterTastaturschreiben::Schritt TFensterTastaturschreiben::infoBlock(QString&
         }
         InfoImInfofeld(s, nummer++);
         // An info block at the end of the script leaves nothing to type.
-        if (nurLeerzeilenAb(st.ScriptLineIndex + 1)) {
+        if (nurLeerzeilenAb(einheit_.ScriptLineIndex + 1)) {
             TastaturschreibenBeenden(true);
             return Schritt::Stopp;
         }
@@ -390,10 +386,11 @@ TFensterTastaturschreiben::Schritt TFensterTastaturschreiben::infoBlock(QString&
         naechsteZeile(s);
     }
     if (zusatzuebung) {
-        DrillLineCount += zaehleUebungszeilen(Steuerdatei->lines(), st.ScriptLineIndex);
+        einheit_.DrillLineCount +=
+            zaehleUebungszeilen(Steuerdatei->lines(), einheit_.ScriptLineIndex);
         Zusatzuebung->setCaption(QStringLiteral(" Zusatzübung:  %1 bis %2")
-                                     .arg(DrillLineNumber + 1)
-                                     .arg(DrillLineCount));
+                                     .arg(einheit_.DrillLineNumber + 1)
+                                     .arg(einheit_.DrillLineCount));
         Zusatzuebung->show();
     }
     if (s.size() < 4) {
@@ -422,7 +419,7 @@ void TFensterTastaturschreiben::lesepause(bool vorWeg) {
                        static_cast<QWidget*>(AbbrechenButton)}) {
         w->hide();
     }
-    InputBlocked = true;
+    einheit_.InputBlocked = true;
     StoppStart->show();
     Pause(10000);
     StoppStart->hide();
@@ -431,11 +428,11 @@ void TFensterTastaturschreiben::lesepause(bool vorWeg) {
                        static_cast<QWidget*>(KlickZeile), static_cast<QWidget*>(AbbrechenButton)}) {
         w->show();
     }
-    InputBlocked = false;
+    einheit_.InputBlocked = false;
 }
 
 void TFensterTastaturschreiben::ohneBefehl() {
-    if (Modus.irgendeiner() || state().NumpadMode) {
+    if (einheit_.Modus.irgendeiner() || state().NumpadMode) {
         return;
     }
     NormalzeileReturn->hide();
@@ -449,21 +446,21 @@ void TFensterTastaturschreiben::ohneBefehl() {
 
 void TFensterTastaturschreiben::schlussschritt(const QString& s) {
     ProgramState& st = state();
-    if (st.CharPos == 1) {
+    if (einheit_.CharPos == 1) {
         if (!s.isEmpty()) {
-            ++DrillLineNumber;
+            ++einheit_.DrillLineNumber;
         }
         ZeilenZaehler();
     }
-    if (st.NumpadMode && !Modus.Normalzeile) {
+    if (st.NumpadMode && !einheit_.Modus.Normalzeile) {
         NormalzeilenFeld->hide();
         Rasterzeilenfeld->hide();
         WortaufbauFeld->hide();
         NormalTastatur->show();
-        Modus.Volltastei = true;
+        einheit_.Modus.Volltastei = true;
         ZiffernblockTastatur();
-        st.CharPos = 1;
-        st.ScriptLine = saubereZeile(st.ScriptLineIndex);
+        einheit_.CharPos = 1;
+        einheit_.ScriptLine = saubereZeile(einheit_.ScriptLineIndex);
         erwartetesZeichenSetzen();
         DynamischeTastatur(0);
     }

@@ -20,8 +20,48 @@
 // Control of a running unit: the clock, going to a line, switching between
 // keyboard and line display, aborting and the end of the unit.
 
+std::optional<QStringList> TFensterTastaturschreiben::SkriptLaden(const QString& pfad,
+                                                                  QString* fehler) {
+    if (!Steuerdatei->loadFile(pfad, fehler)) {
+        return std::nullopt;
+    }
+    return Steuerdatei->lines();
+}
+
+void TFensterTastaturschreiben::EinheitUebernehmen(const QString& titel, const QStringList& skript,
+                                                   int uebungszeilen) {
+    Zuruecksetzen();
+    setWindowTitle(titel);
+    Steuerdatei->setLines(skript);
+    Steuerdatei->setModified(false);
+    einheit_.DrillLineCount = uebungszeilen;
+    einheit_.ScriptLine = SteuerStringNetto(skript.value(0));
+    // Shown first: the set-up step may open with the home-row introduction.
+    show();
+    raise();
+    activateWindow();
+    Texteingabefeld->setFocus();
+    BildschirmEinrichten();
+}
+
+void TFensterTastaturschreiben::Startpause() {
+    // A demonstration that ends the set-up leaves input blocked: the learner
+    // gets five seconds before the first key counts.
+    if (!einheit_.InputBlocked) {
+        return;
+    }
+    StoppStart->show();
+    Pause(5000);
+    StoppStart->hide();
+    einheit_.InputBlocked = false;
+}
+
+bool TFensterTastaturschreiben::TasteiWechselAngeboten() const {
+    return !TasteiZeileButton->isHidden();
+}
+
 void TFensterTastaturschreiben::Timer1Timer() {
-    if (!state().DrillClockRunning) {
+    if (!einheit_.DrillClockRunning) {
         uhrStartMs_ = platform().tickMs();
         Uhr->setCaption(kUhrNull);
         return;
@@ -58,7 +98,7 @@ void TFensterTastaturschreiben::OkZeileClick() {
         meldung = QStringLiteral("Geben Sie eine Zeilennummer ein.");
     } else if (!nurZiffern) {
         meldung = QString::fromUtf8("Ungültiger Wert. Geben Sie nur Ziffern ein.");
-    } else if (eingabe.size() > 9 || eingabe.toInt() > DrillLineCount) {
+    } else if (eingabe.size() > 9 || eingabe.toInt() > einheit_.DrillLineCount) {
         meldung = QString::fromUtf8("Der eingegebene Wert ist zu groß.");
     }
     if (!meldung.isEmpty()) {
@@ -68,97 +108,96 @@ void TFensterTastaturschreiben::OkZeileClick() {
     }
     // Only an accepted number leaves the running keypad line.
     if (st.NumpadMode) {
-        Modus.Normalzeile = false;
+        einheit_.Modus.Normalzeile = false;
     }
     const int n = eingabe.toInt();
-    DrillLineNumber = n;
+    einheit_.DrillLineNumber = n;
     GeheZuZeile->hide();
-    if (st.CharPos > 1) {
+    if (einheit_.CharPos > 1) {
         zeilenumbruch();
     }
-    st.CharPos = 1;
+    einheit_.CharPos = 1;
 
-    st.CorrectionMode = 0;
+    einheit_.CorrectionMode = Korrekturmodus::Aus;
     const auto ziel = sprungziel(Steuerdatei->lines(), n);
-    st.CorrectionMode = ziel ? ziel->korrektur : 0;
-    st.ScriptLineIndex = ziel ? ziel->blockanfang : 0;
+    einheit_.CorrectionMode = ziel ? ziel->korrektur : Korrekturmodus::Aus;
+    einheit_.ScriptLineIndex = ziel ? ziel->blockanfang : 0;
     BildschirmEinrichten();
     if (!ziel || ziel->uebungszeile) {
-        st.ScriptLineIndex = ziel ? ziel->zeile : 0;
-        st.ScriptLine = Modus.tastaturUebung() && !st.NumpadMode
-                            ? tastaturzeile(st.ScriptLineIndex)
-                            : SteuerStringNetto(Skriptzeile(st.ScriptLineIndex));
+        einheit_.ScriptLineIndex = ziel ? ziel->zeile : 0;
+        einheit_.ScriptLine = einheit_.Modus.tastaturUebung() && !st.NumpadMode
+                                  ? tastaturzeile(einheit_.ScriptLineIndex)
+                                  : SteuerStringNetto(Skriptzeile(einheit_.ScriptLineIndex));
     }
-    st.CharPos = 1;
-    if (st.NumpadMode && !Modus.Normalzeile) {
+    einheit_.CharPos = 1;
+    if (st.NumpadMode && !einheit_.Modus.Normalzeile) {
         ZiffernblockTastatur();
-    } else if (Modus.Volltastei) {
+    } else if (einheit_.Modus.Volltastei) {
         VollTastatur();
     }
-    if (Modus.Blindtastei) {
+    if (einheit_.Modus.Blindtastei) {
         BlindTastatur();
     }
-    if (Modus.Teiltastei) {
-        TeilTastatur(TeilKeySet);
+    if (einheit_.Modus.Teiltastei) {
+        TeilTastatur(einheit_.TeilKeySet);
     }
     InfoFeld->hide();
-    if (Modus.tastaturUebung()) {
+    if (einheit_.Modus.tastaturUebung()) {
         DynamischeTastatur(0);
-    } else if (Modus.Wortaufbau) {
+    } else if (einheit_.Modus.Wortaufbau) {
         WortaufbauUebung(0);
-    } else if (Modus.Rasterzeile) {
+    } else if (einheit_.Modus.Rasterzeile) {
         Rasterzeile(0);
-    } else if (Modus.Normalzeile) {
-        st.LineStartPending = true;
+    } else if (einheit_.Modus.Normalzeile) {
+        einheit_.LineStartPending = true;
         Normalzeile(0);
     }
     // Line 0 starts the unit again: the learner is on its first line.
-    DrillLineNumber = std::min(std::max(n, 1), DrillLineCount);
+    einheit_.DrillLineNumber = std::min(std::max(n, 1), einheit_.DrillLineCount);
     ZeilenZaehler();
     AbbrechenButton->show();
     NormalzeileBack->hide();
     RasterzeileBack->hide();
     WortaufbauBack->hide();
-    st.CorrectionPending = false;
+    einheit_.CorrectionPending = false;
     Texteingabefeld->setFocus();
 }
 
 void TFensterTastaturschreiben::TasteiZeileButtonClick() {
-    ProgramState& st = state();
-    if (st.CharPos > 1 || st.CorrectionPending) {
+    if (einheit_.CharPos > 1 || einheit_.CorrectionPending) {
         zeilenumbruch();
     }
     // The line restarts clean: a correction begun in it is void.
-    st.CorrectionPending = false;
+    einheit_.CorrectionPending = false;
     NormalzeileBack->hide();
     RasterzeileBack->hide();
     WortaufbauBack->hide();
-    Modus.Abschreibtext = false;
-    Modus.Blindtastei = false;
-    Modus.Bahntastei = false;
-    Modus.Wortaufbau = false;
-    Modus.Rasterzeile = false;
-    st.CharPos = 1;
-    st.ScriptLine = tastaturzeile(st.ScriptLineIndex);
-    if (Modus.Volltastei) {
-        Modus.Volltastei = false;
-        Modus.Teiltastei = true;
-        TeilKeySet = kGrundreihe;
-        TeilTastatur(TeilKeySet);
+    einheit_.Modus.Abschreibtext = false;
+    einheit_.Modus.Blindtastei = false;
+    einheit_.Modus.Bahntastei = false;
+    einheit_.Modus.Wortaufbau = false;
+    einheit_.Modus.Rasterzeile = false;
+    einheit_.CharPos = 1;
+    einheit_.ScriptLine = tastaturzeile(einheit_.ScriptLineIndex);
+    if (einheit_.Modus.Volltastei) {
+        einheit_.Modus.Volltastei = false;
+        einheit_.Modus.Teiltastei = true;
+        einheit_.TeilKeySet = kGrundreihe;
+        TeilTastatur(einheit_.TeilKeySet);
         DynamischeTastatur(0);
         TasteiZeileButton->setText(QStringLiteral(" Zeile "));
-    } else if (Modus.Teiltastei) {
-        Modus.Teiltastei = false;
-        Modus.Normalzeile = true;
+    } else if (einheit_.Modus.Teiltastei) {
+        einheit_.Modus.Teiltastei = false;
+        einheit_.Modus.Normalzeile = true;
         NormalzeileReturn->hide();
-        st.LineStartPending = true;
+        einheit_.LineStartPending = true;
         Normalzeile(0);
         TasteiZeileButton->setText(QStringLiteral(" Volltastei "));
     } else {
-        Modus.Normalzeile = false;
-        Modus.Volltastei = true;
+        einheit_.Modus.Normalzeile = false;
+        einheit_.Modus.Volltastei = true;
         VollTastatur();
-        st.ExpectedChar = st.ScriptLine.isEmpty() ? QChar() : st.ScriptLine.at(0);
+        einheit_.ExpectedChar = einheit_.ScriptLine.isEmpty() ? QChar() : einheit_.ScriptLine.at(0);
         DynamischeTastatur(0);
         TasteiZeileButton->setText(QStringLiteral(" Blindtastei "));
     }
@@ -175,12 +214,13 @@ void TFensterTastaturschreiben::TastaturschreibenBeenden(bool regulaer) {
     // Keys typed ahead belong to the unit that has ended.
     warteschlange_.clear();
     // The exercise consumed the last typed character; it still belongs to the text.
-    if (regulaer && !LastTypedChar.isNull() && LastTypedChar != QLatin1Char('\r')) {
-        einfuegen(LastTypedChar);
+    if (regulaer && !einheit_.LastTypedChar.isNull() &&
+        einheit_.LastTypedChar != QLatin1Char('\r')) {
+        einfuegen(einheit_.LastTypedChar);
     }
-    const bool blind = Modus.Blindtastei;
-    Modus = DrillMode();
-    Modus.FreeMode = true;
+    const bool blind = einheit_.Modus.Blindtastei;
+    einheit_.Modus = DrillMode();
+    einheit_.Modus.FreeMode = true;
     const bool getippt = !Texteingabefeld->document()->isEmpty();
     if (getippt) {
         ergebnis.TextZeigen(Texteingabefeld->toPlainText());

@@ -46,11 +46,6 @@ QPushButton* knopf(QWidget* parent, const QString& name, const QString& caption,
 
 } // namespace
 
-bool DrillMode::irgendeiner() const {
-    return Volltastei || Blindtastei || Bahntastei || Teiltastei || Wortaufbau || Abschreibtext ||
-           Rasterzeile || Normalzeile || FreeMode;
-}
-
 TFensterTastaturschreiben::TFensterTastaturschreiben(Anwendung& anwendung)
     : Fenster(anwendung, QStringLiteral("FensterTastaturschreiben")) {
     setWindowTitle(QStringLiteral(" Kasparo - Tastaturschulung"));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/fenster.h"
+#include "drill/einheitszustand.h"
 #include "drill/normalzeile.h"
 #include "drill/steuerzeile.h"
 #include "keyboard/keyboardpicture.h"
@@ -10,6 +11,7 @@
 #include <deque>
 #include <functional>
 #include <memory>
+#include <optional>
 
 inline const QString kUhrNull = QStringLiteral(" Zeit: 00:00:00");
 
@@ -20,23 +22,6 @@ class QLineEdit;
 class SecondTimer;
 class QPushButton;
 class RichTextField;
-
-// The flags of the running drill: which keyboard scheme or line exercise is
-// active. The four keyboard flags mean that a keyboard exercise runs.
-struct DrillMode {
-    bool Volltastei = false;
-    bool Blindtastei = false;
-    bool Bahntastei = false;
-    bool Teiltastei = false;
-    bool Wortaufbau = false;
-    bool Abschreibtext = false;
-    bool Rasterzeile = false;
-    bool Normalzeile = false;
-    bool FreeMode = false;
-
-    bool irgendeiner() const;
-    bool tastaturUebung() const { return Volltastei || Blindtastei || Bahntastei || Teiltastei; }
-};
 
 // The keyboard-writing window: the lesson script in its invisible holder, the
 // on-screen keyboard, the three line exercises, the information field and the
@@ -55,6 +40,10 @@ public:
     // Holds a new info block readable for five seconds.
     void InfoStopp();
     void ZeilenZaehler();
+    // The drill line is finished: the script goes on from the next line (the
+    // set-up step, then the hold for a new info block); after the last line
+    // the unit ends.
+    void Zeilenende();
 
     // Keyboard schemes.
     void VollTastatur();
@@ -73,12 +62,23 @@ public:
     // One line of an info block: the script line and its number in the block;
     // numbers above 100 hold the field for (n - 100) times three seconds.
     void InfoImInfofeld(const QString& zeile, int nummer);
-    void FingerWegZeigen();
+    // Demonstrates the finger path of the first of `wegChars`.
+    void FingerWegZeigen(const QString& wegChars);
     void Grundstellung();
 
     void TastaturschreibenBeenden(bool regulaer);
     // Before a new unit: no scheme, no exercise, nothing typed.
     void Zuruecksetzen();
+    // Reads a lesson file into the script holder; its lines, or none with
+    // the reason in `fehler`.
+    std::optional<QStringList> SkriptLaden(const QString& pfad, QString* fehler);
+    // Starts a unit on `skript` (blank lines already normalised) with its
+    // number of drill lines: fresh state, the window shown, the first set-up step.
+    void EinheitUebernehmen(const QString& titel, const QStringList& skript, int uebungszeilen);
+    // The catalogue's start pause after a set-up that left input blocked.
+    void Startpause();
+    // Whether the script named no scheme and the learner may switch displays.
+    bool TasteiWechselAngeboten() const;
     void AbbrechenButtonClick();
     void Timer1Timer();
     void ZeilenNummernClick();
@@ -95,14 +95,8 @@ public:
     QString Skriptzeile(int index) const;
     int Skriptzeilenzahl() const;
 
-    DrillMode Modus;
-    bool InputBlocked = false;
-    int DrillLineCount = 0;
-    int DrillLineNumber = 0;
-    QString TeilKeySet;
-    QString WegChars;
-    QChar LastTypedChar;
-    QChar LastKeystrokeChar;
+    // The state of the running unit, for reading.
+    const Einheitszustand& zustand() const { return einheit_; }
 
     RichTextField* Steuerdatei;
     RichTextField* Texteingabefeld;
@@ -220,6 +214,7 @@ private:
     Normalzeilenfenster normalFenster_;
     QString rasterText_;
     int beendungen_ = 0;
+    Einheitszustand einheit_;
     // Keys typed while the drill is busy, judged once it is done.
     std::deque<QChar> warteschlange_;
     int beschaeftigt_ = 0;

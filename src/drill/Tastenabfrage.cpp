@@ -132,13 +132,13 @@ void TFensterTastaturschreiben::letztesZeichenLoeschen() {
 }
 
 void TFensterTastaturschreiben::laufendeUebung(QChar zeichen) {
-    if (Modus.tastaturUebung()) {
+    if (einheit_.Modus.tastaturUebung()) {
         DynamischeTastatur(zeichen.unicode());
-    } else if (Modus.Wortaufbau) {
+    } else if (einheit_.Modus.Wortaufbau) {
         WortaufbauUebung(zeichen.unicode());
-    } else if (Modus.Rasterzeile) {
+    } else if (einheit_.Modus.Rasterzeile) {
         Rasterzeile(zeichen.unicode());
-    } else if (Modus.Normalzeile) {
+    } else if (einheit_.Modus.Normalzeile) {
         Normalzeile(zeichen.unicode());
     }
 }
@@ -147,7 +147,7 @@ void TFensterTastaturschreiben::TastenAbfrageKeypress(QChar zeichen) {
     // A hold for reading throws keys away. A key that arrives while the drill
     // is still busy (judging a key, walking a finger path, the short waits
     // that keep events flowing) waits and is judged right after, in order.
-    if (InputBlocked) {
+    if (einheit_.InputBlocked) {
         return;
     }
     if (beschaeftigt_ > 0) {
@@ -174,21 +174,20 @@ void TFensterTastaturschreiben::imAblauf(const std::function<void()>& schritt) {
 }
 
 void TFensterTastaturschreiben::tasteBeurteilen(QChar zeichen) {
-    ProgramState& st = state();
-    if (InputBlocked || zeichen == kAkut || zeichen == kGravis ||
-        (zeichen == kReturn && Modus.tastaturUebung() && !st.LineEndReached)) {
+    if (einheit_.InputBlocked || zeichen == kAkut || zeichen == kGravis ||
+        (zeichen == kReturn && einheit_.Modus.tastaturUebung() && !einheit_.LineEndReached)) {
         return;
     }
     StoppStart->hide();
     InfoFeld->hide();
-    st.DrillClockRunning = true;
+    einheit_.DrillClockRunning = true;
 
     if (zeichen == kEscape) {
         // The abort question answers Escape; the key itself is not judged.
         abbruchFragen();
         return;
     }
-    if (Modus.FreeMode) {
+    if (einheit_.Modus.FreeMode) {
         if (!freiUmbruch_) {
             freiUmbruch_ = true;
             Texteingabefeld->setWordWrap(true);
@@ -203,16 +202,16 @@ void TFensterTastaturschreiben::tasteBeurteilen(QChar zeichen) {
         return;
     }
     Texteingabefeld->setWordWrap(true);
-    if (st.CorrectionPending && zeichen != kBackspace) {
+    if (einheit_.CorrectionPending && zeichen != kBackspace) {
         return;
     }
     const bool warBackspace = zeichen == kBackspace;
     if (warBackspace) {
-        if (!Modus.tastaturUebung()) {
+        if (!einheit_.Modus.tastaturUebung()) {
             // Only a correction may delete; any other Backspace is dropped.
-            if (st.CorrectionPending) {
+            if (einheit_.CorrectionPending) {
                 letztesZeichenLoeschen();
-                st.CorrectionPending = false;
+                einheit_.CorrectionPending = false;
                 NormalzeileBack->hide();
                 RasterzeileBack->hide();
                 WortaufbauBack->hide();
@@ -223,56 +222,54 @@ void TFensterTastaturschreiben::tasteBeurteilen(QChar zeichen) {
     }
 
     // A Backspace drilled as the at sign deletes; it leaves no character behind.
-    LastTypedChar = warBackspace ? QChar() : zeichen;
+    einheit_.LastTypedChar = warBackspace ? QChar() : zeichen;
     const QString eingabe = warBackspace ? QString() : QString(zeichen);
     const int vorher = beendungen_;
     laufendeUebung(zeichen);
     if (beendungen_ != vorher) {
-        st.KeyVerdict = 0;
+        einheit_.KeyVerdict = Tastenurteil::Angenommen;
         return;
     }
-    const int urteil = st.KeyVerdict;
-    st.KeyVerdict = 0;
+    const Tastenurteil urteil = einheit_.KeyVerdict;
+    einheit_.KeyVerdict = Tastenurteil::Angenommen;
     switch (urteil) {
-    case 0:
+    case Tastenurteil::Angenommen:
         if (warBackspace) {
             // The keyboard exercise has already taken the wrong key back.
             const QString zeile = Texteingabefeld->document()->lastBlock().text();
-            LastTypedChar = zeile.isEmpty() ? QChar() : zeile.back();
+            einheit_.LastTypedChar = zeile.isEmpty() ? QChar() : zeile.back();
         } else if (zeichen != kReturn) {
             einfuegen(zeichen);
         }
         break;
-    case 1:
+    case Tastenurteil::Falsch:
         korrekturBeginnen(zeichen, warBackspace);
         break;
-    case 2:
+    case Tastenurteil::AngenommenMitUmbruch:
         einfuegen(eingabe);
         zeilenumbruch();
         break;
-    case 3:
+    case Tastenurteil::NurUmbruch:
         zeilenumbruch();
         break;
-    case 4:
+    case Tastenurteil::AngenommenMitLeer:
         einfuegen(eingabe + QLatin1Char(' '));
-        break;
-    default:
         break;
     }
 }
 
 void TFensterTastaturschreiben::korrekturBeginnen(QChar zeichen, bool warBackspace) {
-    ProgramState& st = state();
     const bool returnErwartet = !NormalzeileReturn->isHidden() || !RasterzeileReturn->isHidden() ||
                                 !WortaufbauReturn->isHidden();
-    if (returnErwartet || st.CorrectionMode != 1 || st.CorrectionPending || warBackspace) {
+    if (returnErwartet || einheit_.CorrectionMode != Korrekturmodus::Ein ||
+        einheit_.CorrectionPending || warBackspace) {
         return;
     }
     einfuegen(zeichen);
-    st.CorrectionPending = true;
-    st.ScriptLine.insert(st.CharPos - 1, kKorrekturmarke);
+    einheit_.CorrectionPending = true;
+    einheit_.ScriptLine.insert(einheit_.CharPos - 1, kKorrekturmarke);
     laufendeUebung(zeichen);
-    st.KeyVerdict = 0;
+    einheit_.KeyVerdict = Tastenurteil::Angenommen;
 }
 
 void TFensterTastaturschreiben::AbbrechenButtonClick() {
@@ -285,7 +282,7 @@ void TFensterTastaturschreiben::AbbrechenButtonClick() {
 }
 
 void TFensterTastaturschreiben::abbruchFragen() {
-    if (InputBlocked) {
+    if (einheit_.InputBlocked) {
         return;
     }
     const MessageAnswer antwort = platform().message(

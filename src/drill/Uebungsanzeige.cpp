@@ -81,7 +81,7 @@ void TFensterTastaturschreiben::normalzeileZeichnen() {
         cell->setStateDescription(aktuell ? QStringLiteral("markiert") : QString());
     }
     // Where Return is due, its panel stands under the current cell.
-    if (state().ExpectedChar == QLatin1Char('\r')) {
+    if (einheit_.ExpectedChar == QLatin1Char('\r')) {
         const Panel* cell = Normal[std::size_t(normalFenster_.aktuell - 1)];
         NormalzeileReturn->move(cell->x(), NormalzeileReturn->y());
         NormalzeileReturn->show();
@@ -103,13 +103,13 @@ void TFensterTastaturschreiben::rasterzeileZeichnen() {
 }
 
 void TFensterTastaturschreiben::wortaufbauZeichnen() {
-    const ProgramState& st = state();
-    const QString wort = aktuellesWort(st.ScriptLine, st.CharPos);
+    const QString wort = aktuellesWort(einheit_.ScriptLine, einheit_.CharPos);
     const int erstes = erstesWortpanel(wort);
     // The next character's place within the word on display.
     const int naechstes =
-        st.CharPos - wortanfang(st.ScriptLine, st.CharPos) -
-        (st.ScriptLine.mid(wortanfang(st.ScriptLine, st.CharPos) - 1, 1) == QString(kKorrekturmarke)
+        einheit_.CharPos - wortanfang(einheit_.ScriptLine, einheit_.CharPos) -
+        (einheit_.ScriptLine.mid(wortanfang(einheit_.ScriptLine, einheit_.CharPos) - 1, 1) ==
+                 QString(kKorrekturmarke)
              ? 1
              : 0);
     for (int i = 0; i < kWortpanels; ++i) {
@@ -139,8 +139,8 @@ void TFensterTastaturschreiben::wortaufbauZeichnen() {
     }
     const std::array<Panel*, 6> felder{FarbeObenLinks,  FarbeMitteLinks,  FarbeUntenLinks,
                                        FarbeObenRechts, FarbeMitteRechts, FarbeUntenRechts};
-    const auto feld = farbfeld(st.ExpectedChar);
-    const auto farbe = fingerfarbe(st.ExpectedChar);
+    const auto feld = farbfeld(einheit_.ExpectedChar);
+    const auto farbe = fingerfarbe(einheit_.ExpectedChar);
     for (std::size_t i = 0; i < felder.size(); ++i) {
         const bool an = feld && farbe && static_cast<std::size_t>(*feld) == i;
         felder[i]->setVisible(an);

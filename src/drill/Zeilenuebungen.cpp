@@ -38,76 +38,78 @@ void TFensterTastaturschreiben::WortaufbauUebung(int key) {
 TFensterTastaturschreiben::Linienteile TFensterTastaturschreiben::teile(Linienart art) const {
     switch (art) {
     case Linienart::Normal:
-        return {NormalzeilenFeld, NormalzeileReturn, NormalzeileBack, Modus.Normalzeile};
+        return {NormalzeilenFeld, NormalzeileReturn, NormalzeileBack, einheit_.Modus.Normalzeile};
     case Linienart::Raster:
-        return {Rasterzeilenfeld, RasterzeileReturn, RasterzeileBack, Modus.Rasterzeile};
+        return {Rasterzeilenfeld, RasterzeileReturn, RasterzeileBack, einheit_.Modus.Rasterzeile};
     case Linienart::Wort:
         break;
     }
-    return {WortaufbauFeld, WortaufbauReturn, WortaufbauBack, Modus.Wortaufbau};
+    return {WortaufbauFeld, WortaufbauReturn, WortaufbauBack, einheit_.Modus.Wortaufbau};
 }
 
 void TFensterTastaturschreiben::linienUebung(Linienart art, QChar zeichen) {
     ProgramState& st = state();
     bereichZeigen(teile(art).feld);
-    if (st.CharPos == 1) {
-        if (art == Linienart::Normal && st.LineStartPending) {
-            st.LineStartPending = false;
-            if (!st.ScriptLine.startsWith(kReturn) && !st.ScriptLine.startsWith(kKorrekturmarke)) {
-                st.ScriptLine =
-                    normalzeileVorbereiten(Steuerdatei->lines(), st.ScriptLineIndex,
-                                           SteuerStringNetto(Skriptzeile(st.ScriptLineIndex)),
-                                           {Modus.Abschreibtext, st.NumpadMode});
+    if (einheit_.CharPos == 1) {
+        if (art == Linienart::Normal && einheit_.LineStartPending) {
+            einheit_.LineStartPending = false;
+            if (!einheit_.ScriptLine.startsWith(kReturn) &&
+                !einheit_.ScriptLine.startsWith(kKorrekturmarke)) {
+                einheit_.ScriptLine =
+                    normalzeileVorbereiten(Steuerdatei->lines(), einheit_.ScriptLineIndex,
+                                           SteuerStringNetto(Skriptzeile(einheit_.ScriptLineIndex)),
+                                           {einheit_.Modus.Abschreibtext, st.NumpadMode});
             }
-            normalFenster_ = normalzeileBeginnen(st.ScriptLine);
-        } else if (!st.ScriptLine.contains(kKorrekturmarke)) {
+            normalFenster_ = normalzeileBeginnen(einheit_.ScriptLine);
+        } else if (!einheit_.ScriptLine.contains(kKorrekturmarke)) {
             // Taken up once per line: the call that shows a correction at the
             // first key finds the line already prepared.
             if (art == Linienart::Raster) {
-                rasterText_ = kRasterRand + st.ScriptLine + kRasterRand;
+                rasterText_ = kRasterRand + einheit_.ScriptLine + kRasterRand;
             } else if (art == Linienart::Wort) {
-                st.ScriptLine = woerterKuerzen(st.ScriptLine);
+                einheit_.ScriptLine = woerterKuerzen(einheit_.ScriptLine);
             }
         }
     }
-    if (st.ScriptLine.contains(kKorrekturmarke)) {
+    if (einheit_.ScriptLine.contains(kKorrekturmarke)) {
         teile(art).back->show();
-        st.ScriptLine.remove(kKorrekturmarke);
+        einheit_.ScriptLine.remove(kKorrekturmarke);
     }
-    st.ExpectedChar = zeichenAn(st.ScriptLine, st.CharPos);
+    einheit_.ExpectedChar = zeichenAn(einheit_.ScriptLine, einheit_.CharPos);
 
     if (!zeichen.isNull()) {
         // A line join is typed as a blank.
-        const QChar erwartet = st.ExpectedChar == kZeilenfuge ? QLatin1Char(' ') : st.ExpectedChar;
+        const QChar erwartet =
+            einheit_.ExpectedChar == kZeilenfuge ? QLatin1Char(' ') : einheit_.ExpectedChar;
         if (erwartet == kReturn && zeichen == kReturn) {
             returnErwartet(art);
             return;
         }
         if (zeichen != erwartet) {
             if (zeichen != kReturn) {
-                st.KeyVerdict = 1;
+                einheit_.KeyVerdict = Tastenurteil::Falsch;
             }
         } else {
-            ++st.CharPos;
+            ++einheit_.CharPos;
             if (art == Linienart::Normal) {
                 if (zeichen == QLatin1Char('\t')) {
                     punktTasteZuruecksetzen();
                 }
                 normalzeileWeiter(normalFenster_);
-                if (zeichenAn(st.ScriptLine, st.CharPos) == kZeilenfuge) {
+                if (zeichenAn(einheit_.ScriptLine, einheit_.CharPos) == kZeilenfuge) {
                     // The copy text moves on into its next script line.
-                    ++DrillLineNumber;
-                    ++st.ScriptLineIndex;
+                    ++einheit_.DrillLineNumber;
+                    ++einheit_.ScriptLineIndex;
                     ZeilenZaehler();
                 }
             } else if (art == Linienart::Raster) {
                 rasterText_.remove(0, 1);
             }
-            if (st.CharPos > st.ScriptLine.size()) {
+            if (einheit_.CharPos > einheit_.ScriptLine.size()) {
                 linieBeendet(art, zeichen);
                 return;
             }
-            st.ExpectedChar = zeichenAn(st.ScriptLine, st.CharPos);
+            einheit_.ExpectedChar = zeichenAn(einheit_.ScriptLine, einheit_.CharPos);
         }
     }
     switch (art) {
@@ -124,27 +126,26 @@ void TFensterTastaturschreiben::linienUebung(Linienart art, QChar zeichen) {
 }
 
 void TFensterTastaturschreiben::returnErwartet(Linienart art) {
-    ProgramState& st = state();
     teile(art).ret->hide();
-    if (st.CorrectionMode == 3) {
-        st.CorrectionMode = 1;
+    if (einheit_.CorrectionMode == Korrekturmodus::Ausgesetzt) {
+        einheit_.CorrectionMode = Korrekturmodus::Ein;
     }
     // The grid line takes the first Return of a paragraph end without a trace.
     const bool ersterImRaster =
-        art == Linienart::Raster && st.ScriptLine == kAbsatzende && st.CharPos == 1;
-    st.KeyVerdict = ersterImRaster ? 0 : 3;
+        art == Linienart::Raster && einheit_.ScriptLine == kAbsatzende && einheit_.CharPos == 1;
+    einheit_.KeyVerdict = ersterImRaster ? Tastenurteil::Angenommen : Tastenurteil::NurUmbruch;
     if (art == Linienart::Wort) {
         Pause(250);
     }
-    ++st.CharPos;
+    ++einheit_.CharPos;
     if (art == Linienart::Raster) {
         rasterText_.remove(0, 1);
     }
-    if (st.CharPos > st.ScriptLine.size()) {
+    if (einheit_.CharPos > einheit_.ScriptLine.size()) {
         linieBeendet(art, kReturn);
         return;
     }
-    st.ExpectedChar = zeichenAn(st.ScriptLine, st.CharPos);
+    einheit_.ExpectedChar = zeichenAn(einheit_.ScriptLine, einheit_.CharPos);
     if (art == Linienart::Normal) {
         normalFenster_ = normalzeileBeginnen(QString());
         normalzeileZeichnen();
@@ -154,47 +155,50 @@ void TFensterTastaturschreiben::returnErwartet(Linienart art) {
     } else {
         wortaufbauZeichnen();
     }
-    if (st.ExpectedChar == kReturn) {
+    if (einheit_.ExpectedChar == kReturn) {
         teile(art).ret->show();
     }
 }
 
 void TFensterTastaturschreiben::absatzBeginnen(Linienart art) {
     // A paragraph end: the learner types Return twice.
-    ProgramState& st = state();
-    st.ScriptLine = kAbsatzende;
+    einheit_.ScriptLine = kAbsatzende;
     teile(art).ret->show();
-    if (st.CorrectionMode == 1) {
-        st.CorrectionMode = 3;
+    if (einheit_.CorrectionMode == Korrekturmodus::Ein) {
+        einheit_.CorrectionMode = Korrekturmodus::Ausgesetzt;
     }
 }
 
-void TFensterTastaturschreiben::linieBeendet(Linienart art, QChar zeichen) {
-    ProgramState& st = state();
-    st.CharPos = 1;
-    ++st.ScriptLineIndex;
-    if (st.ScriptLineIndex >= Skriptzeilenzahl()) {
+void TFensterTastaturschreiben::Zeilenende() {
+    einheit_.CharPos = 1;
+    ++einheit_.ScriptLineIndex;
+    if (einheit_.ScriptLineIndex >= Skriptzeilenzahl()) {
         TastaturschreibenBeenden(true);
         return;
     }
-    const int vorher = beendungen_;
     BildschirmEinrichten();
     InfoStopp();
+}
+
+void TFensterTastaturschreiben::linieBeendet(Linienart art, QChar zeichen) {
+    const int vorher = beendungen_;
+    Zeilenende();
     if (beendungen_ != vorher) {
         return;
     }
     if (teile(art).laeuft) {
-        st.ScriptLine = SteuerStringNetto(Skriptzeile(st.ScriptLineIndex));
-        if (st.ScriptLine.isEmpty()) {
+        einheit_.ScriptLine = SteuerStringNetto(Skriptzeile(einheit_.ScriptLineIndex));
+        if (einheit_.ScriptLine.isEmpty()) {
             absatzBeginnen(art);
         }
-        st.LineStartPending = art == Linienart::Normal;
+        einheit_.LineStartPending = art == Linienart::Normal;
         linienUebung(art, QChar());
     }
-    const bool neueZeile = !st.ScriptLine.isEmpty() && !st.ScriptLine.startsWith(kReturn);
+    const bool neueZeile =
+        !einheit_.ScriptLine.isEmpty() && !einheit_.ScriptLine.startsWith(kReturn);
     const bool feldzeileLeer = Texteingabefeld->lineCount() == 0 ||
                                Texteingabefeld->line(Texteingabefeld->lineCount() - 1).isEmpty();
     if (neueZeile && zeichen != kReturn && !(art == Linienart::Normal && feldzeileLeer)) {
-        st.KeyVerdict = 2;
+        einheit_.KeyVerdict = Tastenurteil::AngenommenMitUmbruch;
     }
 }

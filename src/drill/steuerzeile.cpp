@@ -116,12 +116,12 @@ QString infoText(const QString& line) {
     return kBlank + nachDemDoppelpunkt(line, colon);
 }
 
-std::optional<int> korrekturModus(const QString& line) {
+std::optional<Korrekturmodus> korrekturModus(const QString& line) {
     if (line.contains(QLatin1String("ein"))) {
-        return 1;
+        return Korrekturmodus::Ein;
     }
     if (line.contains(QLatin1String("aus"))) {
-        return 0;
+        return Korrekturmodus::Aus;
     }
     return std::nullopt;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "drill/einheitszustand.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -54,9 +56,9 @@ std::optional<QString> wegZeichen(const QString& line);
 // less one blank after it.
 QString infoText(const QString& line);
 
-// The correction setting of "//Korrektur:": 1 for "ein", else 0 for "aus";
-// none when the line has neither.
-std::optional<int> korrekturModus(const QString& line);
+// The correction setting of "//Korrektur:": on for "ein", else off for
+// "aus"; none when the line has neither.
+std::optional<Korrekturmodus> korrekturModus(const QString& line);
 
 // "//" followed by E or W and then E or N: "//Ende" or "//Weg:", before which
 // the learner gets time to read an info block.
@@ -78,7 +80,7 @@ int zaehleUebungszeilen(const QStringList& lines, int from);
 struct Sprungziel {
     int zeile = 0;       // the drill line, or the first line for n = 0
     int blockanfang = 0; // the nearest line at or before it that begins with "/"
-    int korrektur = 0;
+    Korrekturmodus korrektur = Korrekturmodus::Aus;
     bool uebungszeile = false; // false: restart from the first block
 };
 std::optional<Sprungziel> sprungziel(const QStringList& lines, int n);

@@ -51,10 +51,10 @@ void TFensterTastaturschreiben::InfoImInfofeld(const QString& zeile, int nummer)
         }
         return;
     }
-    InputBlocked = true;
+    einheit_.InputBlocked = true;
     Pause((nummer - 100) * 3000);
     InfoFeld->hide();
-    InputBlocked = false;
+    einheit_.InputBlocked = false;
 }
 
 void TFensterTastaturschreiben::anleitungBeginnen() {
@@ -62,7 +62,7 @@ void TFensterTastaturschreiben::anleitungBeginnen() {
          std::initializer_list<QWidget*>{AbbrechenButton, Zeilennummern, KlickZeile, Uhr}) {
         w->hide();
     }
-    InputBlocked = true;
+    einheit_.InputBlocked = true;
     bereichZeigen(NormalTastatur);
     InfozeilenNormal();
     InfoFeld->show();
@@ -71,7 +71,7 @@ void TFensterTastaturschreiben::anleitungBeginnen() {
 
 void TFensterTastaturschreiben::anleitungBeenden() {
     InfoFeld->hide();
-    InputBlocked = false;
+    einheit_.InputBlocked = false;
     for (QWidget* w :
          std::initializer_list<QWidget*>{Uhr, KlickZeile, Zeilennummern, AbbrechenButton}) {
         w->show();
@@ -192,9 +192,10 @@ void TFensterTastaturschreiben::Grundstellung() {
     anleitungBeenden();
 }
 
-void TFensterTastaturschreiben::FingerWegZeigen() {
+void TFensterTastaturschreiben::FingerWegZeigen(const QString& wegChars) {
+    einheit_.WegChars = wegChars;
     const ProgramState& st = state();
-    const QChar c = WegChars.isEmpty() ? QChar() : WegChars.at(0);
+    const QChar c = einheit_.WegChars.isEmpty() ? QChar() : einheit_.WegChars.at(0);
     anleitungBeginnen();
     Infozeile1->resize(Infozeile1->width(), perClass(st, std::array{36, 40, 44, 48}));
     Infozeile1->setFont(QStringLiteral("Arial"), -perClass(st, std::array{38, 33, 38, 43}));

@@ -34,33 +34,33 @@ QChar zeichenAn(const QString& zeile, int charPos) {
 KeyLook TFensterTastaturschreiben::schemaLook() const {
     // Later schemes win; the finger-track scheme sets the partial flag too.
     KeyLook look = KeyLook::Hidden;
-    if (Modus.Volltastei) {
+    if (einheit_.Modus.Volltastei) {
         look = KeyLook::Shown;
     }
-    if (Modus.Blindtastei) {
+    if (einheit_.Modus.Blindtastei) {
         look = KeyLook::BlindRest;
     }
-    if (Modus.Teiltastei) {
+    if (einheit_.Modus.Teiltastei) {
         look = KeyLook::Shown;
     }
-    if (Modus.Bahntastei) {
+    if (einheit_.Modus.Bahntastei) {
         look = KeyLook::Blank;
     }
     return look;
 }
 
 KeyLook TFensterTastaturschreiben::markierLook() const {
-    return Modus.Blindtastei ? KeyLook::Shown : KeyLook::Marked;
+    return einheit_.Modus.Blindtastei ? KeyLook::Shown : KeyLook::Marked;
 }
 
 bool TFensterTastaturschreiben::inTeiltastei() const {
-    return Modus.Teiltastei && !Modus.Bahntastei;
+    return einheit_.Modus.Teiltastei && !einheit_.Modus.Bahntastei;
 }
 
 void TFensterTastaturschreiben::tasteMalen(KeyId taste, bool zweitbelegung, KeyLook look) {
     const ProgramState& st = state();
     Tastaturbild.paint(taste, zweitbelegung, look,
-                       {Modus.Blindtastei, st.NumpadMode, st.ExpectedChar});
+                       {einheit_.Modus.Blindtastei, st.NumpadMode, einheit_.ExpectedChar});
 }
 
 void TFensterTastaturschreiben::DynamischeTastatur(int key) {
@@ -68,27 +68,26 @@ void TFensterTastaturschreiben::DynamischeTastatur(int key) {
 }
 
 void TFensterTastaturschreiben::tastaturUebung(QChar getippt) {
-    ProgramState& st = state();
     bereichZeigen(NormalTastatur);
-    LastKeystrokeChar = getippt;
-    st.ExpectedChar = zeichenAn(st.ScriptLine, st.CharPos);
-    if (st.ExpectedChar == kKorrekturmarke) {
+    einheit_.LastKeystrokeChar = getippt;
+    einheit_.ExpectedChar = zeichenAn(einheit_.ScriptLine, einheit_.CharPos);
+    if (einheit_.ExpectedChar == kKorrekturmarke) {
         // The key that was due before the wrong keystroke is restored as if typed.
-        getippt = zeichenAn(st.ScriptLine, st.CharPos + 1);
-        st.ExpectedChar = getippt;
+        getippt = zeichenAn(einheit_.ScriptLine, einheit_.CharPos + 1);
+        einheit_.ExpectedChar = getippt;
     }
     bool falsch = false;
-    if (!getippt.isNull() && getippt == st.ExpectedChar) {
-        getippteTasteZuruecksetzen(getippt, zeichenAn(st.ScriptLine, st.CharPos + 1));
+    if (!getippt.isNull() && getippt == einheit_.ExpectedChar) {
+        getippteTasteZuruecksetzen(getippt, zeichenAn(einheit_.ScriptLine, einheit_.CharPos + 1));
         if (weiterruecken(getippt)) {
             TastaturZeigen();
             return;
         }
     } else if (!getippt.isNull() && getippt != kReturn) {
-        st.KeyVerdict = 1;
+        einheit_.KeyVerdict = Tastenurteil::Falsch;
         falsch = true;
     }
-    if (!Modus.FreeMode && !falsch) {
+    if (!einheit_.Modus.FreeMode && !falsch) {
         naechsteTasteMarkieren();
     }
     TastaturZeigen();
@@ -99,7 +98,7 @@ void TFensterTastaturschreiben::getippteTasteZuruecksetzen(QChar getippt, QChar 
     const KeyLook schema = schemaLook();
     const auto taste = tastei::tasteFuer(getippt);
     if (taste) {
-        if (Modus.Blindtastei) {
+        if (einheit_.Modus.Blindtastei) {
             for (KeyId verdeckt : tastei::fuehrungFuer(getippt).verdecken) {
                 if (!tastei::isBlindHomeRowKey(verdeckt)) {
                     tasteMalen(verdeckt, false, KeyLook::Hidden);
@@ -107,30 +106,30 @@ void TFensterTastaturschreiben::getippteTasteZuruecksetzen(QChar getippt, QChar 
             }
         }
         if (inTeiltastei()) {
-            const tastei::LookChoice wahl = tastei::teilKeyLook(*taste, TeilKeySet);
+            const tastei::LookChoice wahl = tastei::teilKeyLook(*taste, einheit_.TeilKeySet);
             tasteMalen(*taste, wahl.shifted, wahl.look);
         } else {
             tasteMalen(*taste, false, schema);
         }
     }
     if (getippt == kReturn) {
-        st.KeyVerdict = 3;
-        st.LineEndReached = false;
-        if (st.CorrectionMode == 3) {
-            st.CorrectionMode = 1;
+        einheit_.KeyVerdict = Tastenurteil::NurUmbruch;
+        einheit_.LineEndReached = false;
+        if (einheit_.CorrectionMode == Korrekturmodus::Ausgesetzt) {
+            einheit_.CorrectionMode = Korrekturmodus::Ein;
         }
     } else if (getippt == kAt) {
         if (st.NumpadMode) {
             tasteMalen(KeyId::Key_Back, false, KeyLook::Hidden);
         }
-        st.CorrectionPending = false;
+        einheit_.CorrectionPending = false;
         letztesZeichenLoeschen();
-        st.ScriptLine.remove(st.ScriptLine.indexOf(kAt), 1);
-        --st.CharPos;
+        einheit_.ScriptLine.remove(einheit_.ScriptLine.indexOf(kAt), 1);
+        --einheit_.CharPos;
     } else if (getippt == kTab && st.NumpadMode) {
         punktTasteZuruecksetzen();
     }
-    if (inTeiltastei() && !st.HandImpairedMode && !st.CorrectionPending) {
+    if (inTeiltastei() && !st.HandImpairedMode && !einheit_.CorrectionPending) {
         wegZurueck(getippt, naechstes);
     }
     if (tastei::istAkzentbuchstabe(getippt)) {
@@ -139,18 +138,18 @@ void TFensterTastaturschreiben::getippteTasteZuruecksetzen(QChar getippt, QChar 
         leer.color = tastei::farbe::Silber;
         leer.fontColor = tastei::farbe::Weiss;
         anwendung().FensterBildschirmAnpassen().NormalTastei();
-        if (Modus.Blindtastei) {
+        if (einheit_.Modus.Blindtastei) {
             BlindTastatur();
         }
         const QChar vokal = tastei::grundvokal(getippt);
         const KeyId vokaltaste = *tastei::tasteFuer(vokal);
         tasteMalen(vokaltaste, false, schema);
-        if (Modus.Teiltastei) {
+        if (einheit_.Modus.Teiltastei) {
             tasteMalen(KeyId::Key_Acc, false, KeyLook::Blank);
             const QString formen = QString::fromUtf8("àáèéìíòóùú");
             const qsizetype at = formen.indexOf(getippt) / 2 * 2;
-            const bool bekannt =
-                TeilKeySet.contains(formen.at(at)) || TeilKeySet.contains(formen.at(at + 1));
+            const bool bekannt = einheit_.TeilKeySet.contains(formen.at(at)) ||
+                                 einheit_.TeilKeySet.contains(formen.at(at + 1));
             if (vokal == QLatin1Char('a')) {
                 tasteMalen(vokaltaste, false, schema);
             } else {
@@ -159,7 +158,7 @@ void TFensterTastaturschreiben::getippteTasteZuruecksetzen(QChar getippt, QChar 
         } else {
             tasteMalen(KeyId::Key_Acc, tastei::mitGravis(getippt), schema);
         }
-        st.ExpectedChar = vokal;
+        einheit_.ExpectedChar = vokal;
     }
     if (!st.NumpadMode) {
         tasteMalen(KeyId::Key_ShiftLinks, false, schema);
@@ -169,33 +168,33 @@ void TFensterTastaturschreiben::getippteTasteZuruecksetzen(QChar getippt, QChar 
 
 bool TFensterTastaturschreiben::weiterruecken(QChar getippt) {
     ProgramState& st = state();
-    ++st.CharPos;
-    const bool zuEnde = st.CharPos > st.ScriptLine.size();
+    ++einheit_.CharPos;
+    const bool zuEnde = einheit_.CharPos > einheit_.ScriptLine.size();
     if (st.NumpadMode && zuEnde) {
-        if (!st.ScriptLine.endsWith(kTab)) {
-            if (!SteuerStringNetto(Skriptzeile(st.ScriptLineIndex + 1)).isEmpty() &&
-                !st.ScriptLine.endsWith(kReturn)) {
+        if (!einheit_.ScriptLine.endsWith(kTab)) {
+            if (!SteuerStringNetto(Skriptzeile(einheit_.ScriptLineIndex + 1)).isEmpty() &&
+                !einheit_.ScriptLine.endsWith(kReturn)) {
                 // Enter closes each keypad line that another follows.
-                st.ScriptLine += kReturn;
+                einheit_.ScriptLine += kReturn;
             }
         } else {
-            st.KeyVerdict = 2;
+            einheit_.KeyVerdict = Tastenurteil::AngenommenMitUmbruch;
         }
     }
-    if (st.CharPos > st.ScriptLine.size()) {
-        st.CharPos = 1;
-        ++st.ScriptLineIndex;
-        if (st.ScriptLineIndex >= Skriptzeilenzahl()) {
+    if (einheit_.CharPos > einheit_.ScriptLine.size()) {
+        einheit_.CharPos = 1;
+        ++einheit_.ScriptLineIndex;
+        if (einheit_.ScriptLineIndex >= Skriptzeilenzahl()) {
             TastaturschreibenBeenden(true);
             return true;
         }
-        st.ScriptLine = tastaturzeile(st.ScriptLineIndex);
-        if (!st.ScriptLine.isEmpty()) {
+        einheit_.ScriptLine = tastaturzeile(einheit_.ScriptLineIndex);
+        if (!einheit_.ScriptLine.isEmpty()) {
             if (getippt != kReturn) {
-                st.KeyVerdict = 2;
+                einheit_.KeyVerdict = Tastenurteil::AngenommenMitUmbruch;
             }
         } else {
-            st.ScriptLine = QStringLiteral("\r\r");
+            einheit_.ScriptLine = QStringLiteral("\r\r");
         }
         const int vorher = beendungen_;
         BildschirmEinrichten();
@@ -205,8 +204,8 @@ bool TFensterTastaturschreiben::weiterruecken(QChar getippt) {
         }
         // Only now the new line has begun: had the unit ended, the end would
         // still have needed the finishing character for the typed text.
-        LastTypedChar = QChar();
-    } else if (zeichenAn(st.ScriptLine, st.CharPos) == LastKeystrokeChar) {
+        einheit_.LastTypedChar = QChar();
+    } else if (zeichenAn(einheit_.ScriptLine, einheit_.CharPos) == einheit_.LastKeystrokeChar) {
         // A doubled letter: the mark visibly goes off before it comes back.
         Pause(250);
     }
@@ -215,32 +214,32 @@ bool TFensterTastaturschreiben::weiterruecken(QChar getippt) {
 
 void TFensterTastaturschreiben::naechsteTasteMarkieren() {
     ProgramState& st = state();
-    if (st.CharPos <= st.ScriptLine.size()) {
-        st.ExpectedChar = zeichenAn(st.ScriptLine, st.CharPos);
-        if (st.NumpadMode && st.ExpectedChar == QLatin1Char(' ') &&
-            st.CharPos < st.ScriptLine.size()) {
+    if (einheit_.CharPos <= einheit_.ScriptLine.size()) {
+        einheit_.ExpectedChar = zeichenAn(einheit_.ScriptLine, einheit_.CharPos);
+        if (st.NumpadMode && einheit_.ExpectedChar == QLatin1Char(' ') &&
+            einheit_.CharPos < einheit_.ScriptLine.size()) {
             // A single blank between numbers on the keypad is passed over.
-            ++st.CharPos;
-            st.ExpectedChar = zeichenAn(st.ScriptLine, st.CharPos);
-            if (st.ExpectedChar != QLatin1Char(' ')) {
-                st.KeyVerdict = 4;
+            ++einheit_.CharPos;
+            einheit_.ExpectedChar = zeichenAn(einheit_.ScriptLine, einheit_.CharPos);
+            if (einheit_.ExpectedChar != QLatin1Char(' ')) {
+                einheit_.KeyVerdict = Tastenurteil::AngenommenMitLeer;
                 Pause(250);
             }
         }
-        if (st.ExpectedChar == kAt) {
-            st.CorrectionPending = true;
+        if (einheit_.ExpectedChar == kAt) {
+            einheit_.CorrectionPending = true;
         }
-        if (zeichenAn(st.ScriptLine, st.CharPos - 1) == kKorrekturmarke) {
-            --st.CharPos;
-            if (zeichenAn(st.ScriptLine, st.CharPos + 1) == kAt) {
-                st.ScriptLine.remove(st.CharPos - 1, 1);
+        if (zeichenAn(einheit_.ScriptLine, einheit_.CharPos - 1) == kKorrekturmarke) {
+            --einheit_.CharPos;
+            if (zeichenAn(einheit_.ScriptLine, einheit_.CharPos + 1) == kAt) {
+                einheit_.ScriptLine.remove(einheit_.CharPos - 1, 1);
             } else {
-                st.ScriptLine[st.CharPos - 1] = kAt;
+                einheit_.ScriptLine[einheit_.CharPos - 1] = kAt;
             }
-            st.ExpectedChar = kAt;
-            st.CorrectionPending = true;
+            einheit_.ExpectedChar = kAt;
+            einheit_.CorrectionPending = true;
         }
-        akzentMarkieren(st.ExpectedChar);
+        akzentMarkieren(einheit_.ExpectedChar);
     }
 }
 
@@ -248,7 +247,7 @@ void TFensterTastaturschreiben::akzentMarkieren(QChar zeichen) {
     ProgramState& st = state();
     const KeyLook markiert = markierLook();
     if (tastei::istAkzentbuchstabe(zeichen)) {
-        if (Modus.Teiltastei && !st.HandImpairedMode) {
+        if (einheit_.Modus.Teiltastei && !st.HandImpairedMode) {
             wegHin(zeichen);
         }
         tastei::KeyState& leer = Tastaturbild[KeyId::Key_Leer];
@@ -257,7 +256,7 @@ void TFensterTastaturschreiben::akzentMarkieren(QChar zeichen) {
         leer.fontColor = tastei::farbe::Weiss;
         tasteMalen(KeyId::Key_Acc, tastei::mitGravis(zeichen), markiert);
         const QChar vokal = tastei::grundvokal(zeichen);
-        st.ExpectedChar = vokal;
+        einheit_.ExpectedChar = vokal;
         tasteMalen(*tastei::tasteFuer(vokal), false, markiert);
         umschalttastenMarkieren();
         if (tastei::mitGravis(zeichen)) {
@@ -267,12 +266,12 @@ void TFensterTastaturschreiben::akzentMarkieren(QChar zeichen) {
     }
     const auto taste = tastei::tasteFuer(zeichen);
     if (taste) {
-        if (Modus.Blindtastei) {
+        if (einheit_.Modus.Blindtastei) {
             for (KeyId fuehrung : tastei::fuehrungFuer(zeichen).fuehrungstasten) {
                 tasteMalen(fuehrung, false, KeyLook::Blank);
             }
         }
-        if (inTeiltastei() && !st.HandImpairedMode && st.CharPos >= 2) {
+        if (inTeiltastei() && !st.HandImpairedMode && einheit_.CharPos >= 2) {
             wegHin(zeichen);
         }
         if (zeichen == kAt && st.NumpadMode) {
@@ -286,9 +285,9 @@ void TFensterTastaturschreiben::akzentMarkieren(QChar zeichen) {
             tasteMalen(*taste, tastei::istZweitbelegung(zeichen), markiert);
         }
         if (zeichen == kReturn) {
-            st.LineEndReached = true;
-            if (st.CorrectionMode == 1) {
-                st.CorrectionMode = 3;
+            einheit_.LineEndReached = true;
+            if (einheit_.CorrectionMode == Korrekturmodus::Ein) {
+                einheit_.CorrectionMode = Korrekturmodus::Ausgesetzt;
             }
         } else if (zeichen == kTab && st.NumpadMode) {
             tastei::KeyState& punkt = Tastaturbild[KeyId::Key_Punkt];
@@ -306,7 +305,7 @@ void TFensterTastaturschreiben::umschalttastenMarkieren() {
         // The keypad has no shift keys to show.
         return;
     }
-    const tastei::Umschaltung umschalten = tastei::umschaltungFuer(st.ExpectedChar);
+    const tastei::Umschaltung umschalten = tastei::umschaltungFuer(einheit_.ExpectedChar);
     if (umschalten == tastei::Umschaltung::Keine) {
         return;
     }

@@ -29,7 +29,7 @@ void TFensterTastaturschreiben::tastaturAnlegen() {
 }
 
 tastei::SchemeState TFensterTastaturschreiben::schemaZustand() const {
-    return {state().HandImpairedMode, Modus.Bahntastei, currentScreenClass(state())};
+    return {state().HandImpairedMode, einheit_.Modus.Bahntastei, currentScreenClass(state())};
 }
 
 void TFensterTastaturschreiben::TastaturZeigen() {

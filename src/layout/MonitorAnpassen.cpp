@@ -104,7 +104,8 @@ void TFensterBildschirmAnpassen::NormalTastei() {
     const ProgramState& s = state();
     TFensterTastaturschreiben& f = anwendung().FensterTastaturschreiben();
     const tastei::KeyboardLayout layout = tastei::NormalTastei(
-        currentScreenClass(s), tastei::rowStartsFor(f.Modus.Blindtastei, s.HandImpairedMode));
+        currentScreenClass(s),
+        tastei::rowStartsFor(f.zustand().Modus.Blindtastei, s.HandImpairedMode));
     f.NormalTastatur->setGeometry(layout.group);
     setzeSchrift(f.NormalTastatur, perClass(s, std::array{-13, -16, -18, -20}));
     f.Tastaturbild.place(layout);

@@ -283,44 +283,24 @@ void TFensterLektionen::Auswahl(const QString& fileName) {
     Lerndatei = fileName;
     TFensterTastaturschreiben& drill = anwendung().FensterTastaturschreiben();
     QString fehler;
-    if (!drill.Steuerdatei->loadFile(pfad, &fehler)) {
+    const std::optional<QStringList> zeilen = drill.SkriptLaden(pfad, &fehler);
+    if (!zeilen) {
         platform().message(MessageKind::Error, fehler);
         zumHauptmenue();
         return;
     }
-    drill.setWindowTitle(katalog::tastaturschreibenTitel(fileName, st));
-    const QStringList zeilen = drill.Steuerdatei->lines();
-    drill.DrillLineCount = katalogUebungszeilen(zeilen);
-    drill.DrillLineNumber = 0;
-    const QStringList normalisiert = leerzeilenNormalisieren(zeilen);
-    st.ScriptLine = SteuerStringNetto(normalisiert.value(0));
-    st.KeyVerdict = 0;
-    uebungBeginnen(normalisiert);
-    if (drill.InputBlocked) {
-        drill.StoppStart->show();
-        drill.Pause(5000);
-        drill.StoppStart->hide();
-        drill.InputBlocked = false;
-    }
+    uebungBeginnen(katalog::tastaturschreibenTitel(fileName, st), *zeilen,
+                   katalogUebungszeilen(*zeilen));
+    drill.Startpause();
     Zurueck->show();
 }
 
-void TFensterLektionen::uebungBeginnen(const QStringList& zeilen) {
-    ProgramState& st = state();
-    TFensterTastaturschreiben& drill = anwendung().FensterTastaturschreiben();
-    drill.Zuruecksetzen();
-    drill.Steuerdatei->setLines(zeilen);
-    drill.Steuerdatei->setModified(false);
-    st.ScriptLineIndex = 0;
-    st.CharPos = 1;
-    // Shown first: the set-up step may open with the home-row introduction.
-    drill.show();
-    drill.raise();
-    drill.activateWindow();
-    drill.Texteingabefeld->setFocus();
+void TFensterLektionen::uebungBeginnen(const QString& titel, const QStringList& zeilen,
+                                       int uebungszeilen) {
     anwendung().FensterStart().hide();
     hide();
-    drill.BildschirmEinrichten();
+    anwendung().FensterTastaturschreiben().EinheitUebernehmen(
+        titel, leerzeilenNormalisieren(zeilen), uebungszeilen);
 }
 
 void TFensterLektionen::EigeneClick() {
@@ -348,23 +328,18 @@ void TFensterLektionen::EigeneClick() {
     Lerndatei = pfad;
     TFensterTastaturschreiben& drill = anwendung().FensterTastaturschreiben();
     QString fehler;
-    if (!drill.Steuerdatei->loadFile(pfad, &fehler)) {
+    const std::optional<QStringList> zeilen = drill.SkriptLaden(pfad, &fehler);
+    if (!zeilen) {
         platform().message(MessageKind::Error, fehler);
         return;
     }
-    drill.setWindowTitle(eigenerTitel(pfad, st.EditionCompact));
-    const QStringList zeilen = drill.Steuerdatei->lines();
-    drill.DrillLineCount = eigeneUebungszeilen(zeilen);
-    drill.DrillLineNumber = 0;
-    if (zeilen.isEmpty()) {
-        st.ScriptLineIndex = 0;
-        st.CharPos = 1;
+    if (zeilen->isEmpty()) {
         platform().message(MessageKind::Information, QStringLiteral("Diese Lerneinheit ist leer."));
         return;
     }
     st.HandImpairedMode = false;
-    uebungBeginnen(leerzeilenNormalisieren(zeilen));
-    if (!drill.TasteiZeileButton->isHidden()) {
+    uebungBeginnen(eigenerTitel(pfad, st.EditionCompact), *zeilen, eigeneUebungszeilen(*zeilen));
+    if (drill.TasteiWechselAngeboten()) {
         platform().message(
             MessageKind::Information,
             QStringLiteral("  Der Bildschirm ist in der Steuertastei nicht vorgegeben.  \r\r  "
@@ -391,7 +366,6 @@ void TFensterLektionen::AuswahlLeEscClick() {
 }
 
 void TFensterLektionen::ZurueckClick() {
-    state().DrillClockRunning = false;
     hide();
     anwendung().FensterStart().show();
 }

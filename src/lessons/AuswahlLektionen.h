@@ -48,7 +48,7 @@ public:
 private:
     void listeZeigen(katalog::Liste liste);
     void eintragGewaehlt(katalog::Liste liste);
-    void uebungBeginnen(const QStringList& zeilen);
+    void uebungBeginnen(const QString& titel, const QStringList& zeilen, int uebungszeilen);
 
     std::array<QGroupBox*, katalog::kAlleListen.size()> boxen_{};
     std::array<QListWidget*, katalog::kAlleListen.size()> listen_{};

@@ -39,9 +39,11 @@ TEST_P(Fensteraufbau, TheBarControlsStandApartInsideTheWindow) {
         }
     }
     // The counter's longest caption and the click hint fit their panels.
-    fenster->DrillLineCount = 888;
-    fenster->DrillLineNumber = 888;
-    fenster->ZeilenZaehler();
+    starte(QStringList(888, QStringLiteral("asdf")), Edition::Compact, 888);
+    fenster->ZeilenNummernClick();
+    fenster->ZeilNumEingabe->setText(QStringLiteral("888"));
+    fenster->OkZeile->click();
+    ASSERT_EQ(fenster->Zeilennummern->caption(), QStringLiteral(" Zeile 888 von Zeile 888"));
     for (Panel* p : {fenster->Zeilennummern, fenster->KlickZeile}) {
         EXPECT_LE(QFontMetrics(p->font()).horizontalAdvance(p->caption()),
                   p->contentsRect().width())

@@ -8,9 +8,9 @@ using Interpreter = Lektion;
 
 TEST_F(Interpreter, FirstLineEmptyShowsNoExercise) {
     starte({QString(), QStringLiteral("//Volltastei"), QStringLiteral("asdf")});
-    EXPECT_FALSE(fenster->Modus.irgendeiner());
-    EXPECT_EQ(st().ScriptLineIndex, 0);
-    EXPECT_TRUE(st().ScriptLine.isEmpty());
+    EXPECT_FALSE(z().Modus.irgendeiner());
+    EXPECT_EQ(z().ScriptLineIndex, 0);
+    EXPECT_TRUE(z().ScriptLine.isEmpty());
     EXPECT_TRUE(enden.empty());
 }
 
@@ -18,25 +18,25 @@ TEST_F(Interpreter, TeiltasteiBlockWithCorrection) {
     starte({QStringLiteral("//Korrektur: ein"), QStringLiteral("//teiltastei:erui  "), QString(),
             QStringLiteral("reis eis"), QStringLiteral("rier"), QStringLiteral("//Ende")},
            Edition::School, 2);
-    EXPECT_EQ(st().CorrectionMode, 1);
-    EXPECT_TRUE(fenster->Modus.Teiltastei);
-    EXPECT_FALSE(fenster->Modus.Volltastei);
-    EXPECT_EQ(fenster->TeilKeySet, QString::fromUtf8("eruiasdfjklö"));
-    EXPECT_EQ(st().ScriptLineIndex, 3);
-    EXPECT_EQ(st().ScriptLine, QStringLiteral("reis eis ")); // joined to the next drill line
-    EXPECT_EQ(st().ExpectedChar, QLatin1Char('r'));
-    EXPECT_EQ(fenster->DrillLineNumber, 1);
+    EXPECT_EQ(z().CorrectionMode, Korrekturmodus::Ein);
+    EXPECT_TRUE(z().Modus.Teiltastei);
+    EXPECT_FALSE(z().Modus.Volltastei);
+    EXPECT_EQ(z().TeilKeySet, QString::fromUtf8("eruiasdfjklö"));
+    EXPECT_EQ(z().ScriptLineIndex, 3);
+    EXPECT_EQ(z().ScriptLine, QStringLiteral("reis eis ")); // joined to the next drill line
+    EXPECT_EQ(z().ExpectedChar, QLatin1Char('r'));
+    EXPECT_EQ(z().DrillLineNumber, 1);
     EXPECT_EQ(fenster->Zeilennummern->caption(), QStringLiteral(" Zeile 1 von Zeile 2"));
     EXPECT_FALSE(fenster->NormalTastatur->isHidden());
 
     zeileFertig(); // the running exercise goes on with the next drill line
-    EXPECT_TRUE(fenster->Modus.Teiltastei);
-    EXPECT_EQ(fenster->DrillLineNumber, 2);
+    EXPECT_TRUE(z().Modus.Teiltastei);
+    EXPECT_EQ(z().DrillLineNumber, 2);
     EXPECT_TRUE(enden.empty());
 
     zeileFertig();
     EXPECT_EQ(enden, std::vector<bool>{true});
-    EXPECT_TRUE(fenster->Modus.FreeMode);
+    EXPECT_TRUE(z().Modus.FreeMode);
     EXPECT_TRUE(fenster->NormalTastatur->isHidden());
     EXPECT_TRUE(platform.pauses.empty());
 }
@@ -44,11 +44,11 @@ TEST_F(Interpreter, TeiltasteiBlockWithCorrection) {
 TEST_F(Interpreter, CorrectionOnlyForLowercaseEinOrAus) {
     starte({QStringLiteral("//Korrektur: ein"), QStringLiteral("//Korrektur: Ein"),
             QStringLiteral("//Volltastei"), QStringLiteral("asdf")});
-    EXPECT_EQ(st().CorrectionMode, 1);
+    EXPECT_EQ(z().CorrectionMode, Korrekturmodus::Ein);
     starte({QStringLiteral("//Korrektur: aus"), QStringLiteral("//Volltastei"),
             QStringLiteral("asdf")});
-    EXPECT_EQ(st().CorrectionMode, 0);
-    EXPECT_TRUE(fenster->Modus.Volltastei);
+    EXPECT_EQ(z().CorrectionMode, Korrekturmodus::Aus);
+    EXPECT_TRUE(z().Modus.Volltastei);
     EXPECT_TRUE(fenster->NormalzeileBack->isHidden());
 }
 
@@ -59,7 +59,7 @@ TEST_F(Interpreter, InfoBeforeEndeHoldsTenSecondsWithInputBlocked) {
     std::vector<bool> gesperrt;
     std::vector<bool> stopp;
     platform.duringPause = [&](int) {
-        gesperrt.push_back(fenster->InputBlocked);
+        gesperrt.push_back(z().InputBlocked);
         stopp.push_back(!fenster->StoppStart->isHidden());
     };
     zeileFertig();
@@ -69,7 +69,7 @@ TEST_F(Interpreter, InfoBeforeEndeHoldsTenSecondsWithInputBlocked) {
     EXPECT_EQ(gesperrt, (std::vector<bool>{true, true}));
     EXPECT_EQ(stopp, (std::vector<bool>{true, false}));
     EXPECT_EQ(platform.tickMs(), 10250);
-    EXPECT_FALSE(fenster->InputBlocked);
+    EXPECT_FALSE(z().InputBlocked);
     EXPECT_EQ(enden, std::vector<bool>{true});
 }
 
@@ -77,25 +77,26 @@ TEST_F(Interpreter, InfoBeforeAKeyboardStartsItAtOnceAndHoldsAtTheLineEnd) {
     starte({QStringLiteral("//Volltastei"), QStringLiteral("asdf"),
             QStringLiteral("//Info: Jetzt blind"), QStringLiteral("//Blindtastei"),
             QString::fromUtf8("jklö")});
+    // The blind keyboard is already set up when the hold for the new info
+    // block begins.
     std::vector<bool> gesperrt;
+    std::vector<bool> stoppUndInfo;
+    QStringList zeilen;
     platform.duringPause = [&](int) {
-        gesperrt.push_back(fenster->InputBlocked);
+        gesperrt.push_back(z().InputBlocked);
         EXPECT_TRUE(fenster->AbbrechenButton->isHidden());
+        EXPECT_TRUE(z().Modus.Blindtastei);
+        zeilen.push_back(z().ScriptLine);
+        stoppUndInfo.push_back(!fenster->StoppStart->isHidden() && !fenster->InfoFeld->isHidden());
     };
-    ++st().ScriptLineIndex;
-    fenster->BildschirmEinrichten();
-    EXPECT_TRUE(fenster->Modus.Blindtastei);
-    EXPECT_EQ(st().ScriptLine, QString::fromUtf8("jklö"));
-    EXPECT_FALSE(fenster->StoppStart->isHidden());
-    EXPECT_FALSE(fenster->InfoFeld->isHidden());
-    EXPECT_TRUE(platform.pauses.empty());
-
-    fenster->InfoStopp();
+    zeileFertig();
+    EXPECT_EQ(zeilen, QStringList{QString::fromUtf8("jklö")});
+    EXPECT_EQ(stoppUndInfo, std::vector<bool>{true});
     EXPECT_EQ(platform.pauses, std::vector<int>{5000});
     EXPECT_EQ(gesperrt, std::vector<bool>{true});
     EXPECT_TRUE(fenster->StoppStart->isHidden());
     EXPECT_FALSE(fenster->AbbrechenButton->isHidden());
-    EXPECT_FALSE(fenster->InputBlocked);
+    EXPECT_FALSE(z().InputBlocked);
 
     fenster->InfoStopp(); // no new info block: no hold
     EXPECT_EQ(platform.pauses.size(), 1u);
@@ -106,7 +107,7 @@ TEST_F(Interpreter, InfoOnTheFirstLineHasNoStoppPanel) {
             QStringLiteral("asdf")});
     EXPECT_TRUE(fenster->StoppStart->isHidden());
     EXPECT_EQ(fenster->Infozeile1->caption(), QStringLiteral(" Willkommen"));
-    EXPECT_TRUE(fenster->Modus.Volltastei);
+    EXPECT_TRUE(z().Modus.Volltastei);
 }
 
 TEST_F(Interpreter, OnlyFiveInfoLinesAreShown) {
@@ -117,7 +118,7 @@ TEST_F(Interpreter, OnlyFiveInfoLinesAreShown) {
     skript << QStringLiteral("//Volltastei") << QStringLiteral("asdf");
     starte(skript);
     EXPECT_EQ(fenster->InfoZeile5->caption(), QStringLiteral(" Zeile 5"));
-    EXPECT_TRUE(fenster->Modus.Volltastei);
+    EXPECT_TRUE(z().Modus.Volltastei);
 }
 
 TEST_F(Interpreter, WegWithoutCharacterAsksToAbort) {
@@ -127,8 +128,8 @@ TEST_F(Interpreter, WegWithoutCharacterAsksToAbort) {
     EXPECT_EQ(platform.messages[0].text,
               QString::fromUtf8("Beim Kommandowort //Weg fehlt das Zeichen,\rdessen Weg erklärt "
                                 "werden soll.\r\rBitte brechen Sie diese Lektion ab."));
-    EXPECT_FALSE(fenster->Modus.irgendeiner());
-    EXPECT_FALSE(fenster->InputBlocked);
+    EXPECT_FALSE(z().Modus.irgendeiner());
+    EXPECT_FALSE(z().InputBlocked);
 }
 
 TEST_F(Interpreter, WegFollowedByADrillLineFallsBackToTheFullKeyboard) {
@@ -138,60 +139,60 @@ TEST_F(Interpreter, WegFollowedByADrillLineFallsBackToTheFullKeyboard) {
               QString::fromUtf8("Da keine Bildschirm-Darstellung nach der Erklärung des "
                                 "Fingerweges\rbestimmt wurde, wird als Ersatz eine Volltastei "
                                 "verwendet."));
-    EXPECT_EQ(fenster->WegChars, QStringLiteral("f"));
-    EXPECT_TRUE(fenster->Modus.Volltastei);
-    EXPECT_EQ(st().ScriptLine, QStringLiteral("fff jjj"));
-    EXPECT_EQ(st().ExpectedChar, QLatin1Char('f'));
+    EXPECT_EQ(z().WegChars, QStringLiteral("f"));
+    EXPECT_TRUE(z().Modus.Volltastei);
+    EXPECT_EQ(z().ScriptLine, QStringLiteral("fff jjj"));
+    EXPECT_EQ(z().ExpectedChar, QLatin1Char('f'));
 }
 
 TEST_F(Interpreter, WegFollowedByACommandRunsIt) {
     starte({QStringLiteral("//Weg: e"), QStringLiteral("//Teiltastei: e"), QStringLiteral("eee")});
     EXPECT_TRUE(platform.messages.empty());
-    EXPECT_EQ(fenster->WegChars, QStringLiteral("e"));
-    EXPECT_TRUE(fenster->Modus.Teiltastei);
-    EXPECT_EQ(fenster->TeilKeySet, kGrundreihe);
+    EXPECT_EQ(z().WegChars, QStringLiteral("e"));
+    EXPECT_TRUE(z().Modus.Teiltastei);
+    EXPECT_EQ(z().TeilKeySet, kGrundreihe);
 }
 
 TEST_F(Interpreter, BlanksAfterTheSlashes) {
     starte({QStringLiteral("//  Normalzeile"), QStringLiteral("Das ist ein Satz.")});
-    EXPECT_TRUE(fenster->Modus.Normalzeile);
+    EXPECT_TRUE(z().Modus.Normalzeile);
     EXPECT_EQ(fenster->NormalzeilenFeld->title(), QStringLiteral("  Normalzeile  "));
     EXPECT_FALSE(fenster->NormalzeilenFeld->isHidden());
     EXPECT_TRUE(fenster->NormalTastatur->isHidden());
     // Priming took up the line: the first cell shows its first character.
-    EXPECT_FALSE(st().LineStartPending);
+    EXPECT_FALSE(z().LineStartPending);
     EXPECT_EQ(fenster->Normal[0]->caption(), QStringLiteral("D"));
-    EXPECT_EQ(st().ScriptLine, QStringLiteral("Das ist ein Satz."));
+    EXPECT_EQ(z().ScriptLine, QStringLiteral("Das ist ein Satz."));
 }
 
 TEST_F(Interpreter, ThreeCharacterLines) {
     starte({QStringLiteral("//V"), QStringLiteral("asdf")});
-    EXPECT_FALSE(fenster->Modus.irgendeiner());
-    EXPECT_EQ(fenster->DrillLineNumber, 0);
+    EXPECT_FALSE(z().Modus.irgendeiner());
+    EXPECT_EQ(z().DrillLineNumber, 0);
 
     starte({QStringLiteral("//Volltastei"), QStringLiteral("asdf"), QStringLiteral("abc"),
             QString::fromUtf8("jklö")},
            Edition::School, 3);
-    EXPECT_EQ(fenster->DrillLineNumber, 1);
+    EXPECT_EQ(z().DrillLineNumber, 1);
     zeileFertig();
-    EXPECT_EQ(fenster->DrillLineNumber, 1);
+    EXPECT_EQ(z().DrillLineNumber, 1);
     zeileFertig();
-    EXPECT_EQ(fenster->DrillLineNumber, 2);
+    EXPECT_EQ(z().DrillLineNumber, 2);
 }
 
 TEST_F(Interpreter, BlankOnlyLineIsAnEmptyLine) {
     starte({QStringLiteral("//Blindtastei"), QStringLiteral("    "), QStringLiteral("asdf")});
-    EXPECT_TRUE(fenster->Modus.Blindtastei);
-    EXPECT_EQ(st().ScriptLineIndex, 2);
-    EXPECT_EQ(st().ScriptLine, QStringLiteral("asdf"));
+    EXPECT_TRUE(z().Modus.Blindtastei);
+    EXPECT_EQ(z().ScriptLineIndex, 2);
+    EXPECT_EQ(z().ScriptLine, QStringLiteral("asdf"));
 }
 
 TEST_F(Interpreter, DrillLineBeforeAnyCommandIsTypedOnTheFullKeyboard) {
     starte({QStringLiteral("asdf jklö"), QStringLiteral("fdsa")});
-    EXPECT_TRUE(fenster->Modus.Volltastei);
-    EXPECT_EQ(st().ScriptLineIndex, 0);
+    EXPECT_TRUE(z().Modus.Volltastei);
+    EXPECT_EQ(z().ScriptLineIndex, 0);
     // Joined to the drill line after it by a blank, as in every keyboard exercise.
-    EXPECT_EQ(st().ScriptLine, QString::fromUtf8("asdf jklö "));
+    EXPECT_EQ(z().ScriptLine, QString::fromUtf8("asdf jklö "));
     EXPECT_EQ(fenster->TasteiZeileButton->text(), QStringLiteral(" Blindtastei "));
     EXPECT_FALSE(fenster->TasteiZeileButton->isHidden());
 }
@@ -201,26 +202,26 @@ TEST_F(Interpreter, NumpadModeReturnsToTheKeypadExercise) {
             QStringLiteral("//Normalzeile"), QStringLiteral("4 5 6"),
             QStringLiteral("//Ziffernblock"), QStringLiteral("1230")});
     EXPECT_TRUE(st().NumpadMode);
-    EXPECT_TRUE(fenster->Modus.Volltastei);
-    EXPECT_EQ(st().ScriptLine, QStringLiteral("456 654"));
-    EXPECT_EQ(st().ExpectedChar, QLatin1Char('4'));
+    EXPECT_TRUE(z().Modus.Volltastei);
+    EXPECT_EQ(z().ScriptLine, QStringLiteral("456 654"));
+    EXPECT_EQ(z().ExpectedChar, QLatin1Char('4'));
 
     zeileFertig(); // each keypad line is primed anew
-    EXPECT_EQ(st().ScriptLine, QStringLiteral("7894"));
-    EXPECT_EQ(st().ExpectedChar, QLatin1Char('7'));
+    EXPECT_EQ(z().ScriptLine, QStringLiteral("7894"));
+    EXPECT_EQ(z().ExpectedChar, QLatin1Char('7'));
 
     zeileFertig();
     EXPECT_TRUE(st().NumpadMode);
-    EXPECT_TRUE(fenster->Modus.Normalzeile);
+    EXPECT_TRUE(z().Modus.Normalzeile);
     EXPECT_FALSE(fenster->NormalzeilenFeld->isHidden());
-    EXPECT_EQ(st().ScriptLine, QStringLiteral("4 5 6\r")); // Return closes a keypad line
+    EXPECT_EQ(z().ScriptLine, QStringLiteral("4 5 6\r")); // Return closes a keypad line
 
     zeileFertig();
-    EXPECT_TRUE(fenster->Modus.Volltastei);
-    EXPECT_FALSE(fenster->Modus.Normalzeile);
+    EXPECT_TRUE(z().Modus.Volltastei);
+    EXPECT_FALSE(z().Modus.Normalzeile);
     EXPECT_FALSE(fenster->NormalTastatur->isHidden());
     EXPECT_TRUE(fenster->NormalzeilenFeld->isHidden());
-    EXPECT_EQ(st().ScriptLine, QStringLiteral("1230"));
+    EXPECT_EQ(z().ScriptLine, QStringLiteral("1230"));
 }
 
 TEST_F(Interpreter, AKeyboardCommandClearsNumpadMode) {
@@ -228,8 +229,8 @@ TEST_F(Interpreter, AKeyboardCommandClearsNumpadMode) {
             QStringLiteral("asdf")});
     zeileFertig();
     EXPECT_FALSE(st().NumpadMode);
-    EXPECT_TRUE(fenster->Modus.Volltastei);
-    EXPECT_EQ(st().ScriptLine, QStringLiteral("asdf"));
+    EXPECT_TRUE(z().Modus.Volltastei);
+    EXPECT_EQ(z().ScriptLine, QStringLiteral("asdf"));
 }
 
 TEST_F(Interpreter, CompactEditionEndsAtTheAdditionalExercise) {
@@ -250,11 +251,11 @@ TEST_F(Interpreter, OtherEditionsCountTheAdditionalExercise) {
            Edition::School, 1);
     zeileFertig();
     EXPECT_TRUE(enden.empty());
-    EXPECT_EQ(fenster->DrillLineCount, 3);
+    EXPECT_EQ(z().DrillLineCount, 3);
     EXPECT_EQ(fenster->Zusatzuebung->caption(), QString::fromUtf8(" Zusatzübung:  2 bis 3"));
     EXPECT_FALSE(fenster->Zusatzuebung->isHidden());
-    EXPECT_TRUE(fenster->Modus.Volltastei);
-    EXPECT_EQ(fenster->DrillLineNumber, 2);
+    EXPECT_TRUE(z().Modus.Volltastei);
+    EXPECT_EQ(z().DrillLineNumber, 2);
 }
 
 TEST_F(Interpreter, HandImpairedLessonKeepsItsKeySet) {
@@ -262,7 +263,7 @@ TEST_F(Interpreter, HandImpairedLessonKeepsItsKeySet) {
             QStringLiteral("//Teiltastei: xa"), QStringLiteral("xaxa")});
     EXPECT_TRUE(st().HandImpairedMode);
     EXPECT_TRUE(fenster->StoppStart->isHidden()); // second line of a hand-impaired lesson
-    EXPECT_EQ(fenster->TeilKeySet, QStringLiteral("xa"));
+    EXPECT_EQ(z().TeilKeySet, QStringLiteral("xa"));
     EXPECT_FALSE(fenster->NummernFingerwege->isHidden());
 }
 
@@ -288,8 +289,8 @@ TEST_F(Interpreter, FreeModeHidesExercisesAndKeyboard) {
     starte({QStringLiteral("//Volltastei"), QStringLiteral("asdf"), QStringLiteral("//Frei"),
             QStringLiteral("beliebig")});
     zeileFertig();
-    EXPECT_TRUE(fenster->Modus.FreeMode);
-    EXPECT_FALSE(fenster->Modus.Volltastei);
+    EXPECT_TRUE(z().Modus.FreeMode);
+    EXPECT_FALSE(z().Modus.Volltastei);
     EXPECT_TRUE(fenster->NormalTastatur->isHidden());
     EXPECT_TRUE(fenster->NormalzeilenFeld->isHidden());
     EXPECT_TRUE(enden.empty());
@@ -300,8 +301,8 @@ TEST_F(Interpreter, UnknownCommandEndsTheStepWithoutAMessage) {
             QStringLiteral("jklö")});
     zeileFertig();
     EXPECT_TRUE(platform.messages.empty());
-    EXPECT_TRUE(fenster->Modus.Volltastei);
-    EXPECT_EQ(st().ScriptLineIndex, 2);
+    EXPECT_TRUE(z().Modus.Volltastei);
+    EXPECT_EQ(z().ScriptLineIndex, 2);
 }
 
 TEST_F(Interpreter, AHeaderCommandBeforeADrillLineStartsTheFullKeyboard) {
@@ -309,12 +310,12 @@ TEST_F(Interpreter, AHeaderCommandBeforeADrillLineStartsTheFullKeyboard) {
         SCOPED_TRACE(kopf.toStdString());
         starte({QStringLiteral("//Korrektur: ein"), kopf, QString(), QStringLiteral("asdf"),
                 QStringLiteral("//Ende")});
-        EXPECT_TRUE(fenster->Modus.Volltastei);
+        EXPECT_TRUE(z().Modus.Volltastei);
         EXPECT_FALSE(fenster->TasteiZeileButton->isHidden());
         EXPECT_EQ(fenster->TasteiZeileButton->text(), QStringLiteral(" Blindtastei "));
-        EXPECT_EQ(st().ScriptLine, QStringLiteral("asdf"));
+        EXPECT_EQ(z().ScriptLine, QStringLiteral("asdf"));
         tippe(QStringLiteral("ax")); // judged: the wrong key starts a correction
-        EXPECT_TRUE(st().CorrectionPending);
+        EXPECT_TRUE(z().CorrectionPending);
         tippe(QStringLiteral("\bsdf"));
         EXPECT_EQ(enden, std::vector<bool>{true});
         enden.clear();

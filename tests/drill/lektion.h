@@ -23,22 +23,14 @@ protected:
         fenster = &anwendung->FensterTastaturschreiben();
         QObject::connect(fenster, &TFensterTastaturschreiben::LerneinheitBeendet,
                          [this](bool regulaer) { enden.push_back(regulaer); });
-        fenster->Steuerdatei->setLines(skript);
-        st().ScriptLineIndex = 0;
-        st().CharPos = 1;
-        fenster->DrillLineCount = uebungszeilen;
-        fenster->BildschirmEinrichten();
+        fenster->EinheitUebernehmen(QString(), skript, uebungszeilen);
     }
 
     // What an exercise does when the learner has finished a drill line.
-    void zeileFertig() {
-        ++st().ScriptLineIndex;
-        st().CharPos = 1;
-        fenster->BildschirmEinrichten();
-        fenster->InfoStopp();
-    }
+    void zeileFertig() { fenster->Zeilenende(); }
 
     ProgramState& st() { return anwendung->state(); }
+    const Einheitszustand& z() const { return fenster->zustand(); }
 
     // Sends each character as a key press to the input field, as the
     // keyboard would: "\r" Return, "\b" Backspace, "\x1b" Escape.

@@ -81,14 +81,14 @@ using Lektionswalk = Lektion;
 TEST_F(Lektionswalk, EveryCommandFromTheFirstLineToTheEnd) {
     std::vector<Stand> staende;
     const auto festhalten = [&] {
-        staende.push_back({st().ScriptLineIndex, modusName(fenster->Modus), st().ScriptLine,
-                           st().ExpectedChar, fenster->DrillLineNumber, st().NumpadMode});
+        staende.push_back({z().ScriptLineIndex, modusName(z().Modus), z().ScriptLine,
+                           z().ExpectedChar, z().DrillLineNumber, st().NumpadMode});
     };
     starte(kAlleBefehle, Edition::School, 12);
-    EXPECT_EQ(st().CorrectionMode, 1);
+    EXPECT_EQ(z().CorrectionMode, Korrekturmodus::Ein);
     EXPECT_EQ(fenster->InfoZeile2->caption(), QString::fromUtf8(" zur Übung"));
     festhalten();
-    while (enden.empty() && st().ScriptLineIndex + 1 < kAlleBefehle.size()) {
+    while (enden.empty() && z().ScriptLineIndex + 1 < kAlleBefehle.size()) {
         zeileFertig();
         festhalten();
     }
@@ -117,8 +117,8 @@ TEST_F(Lektionswalk, EveryCommandFromTheFirstLineToTheEnd) {
         }
     }
     EXPECT_EQ(staende, erwartet);
-    EXPECT_EQ(fenster->TeilKeySet, QString());
-    EXPECT_EQ(fenster->WegChars, QStringLiteral("g"));
+    EXPECT_EQ(z().TeilKeySet, QString());
+    EXPECT_EQ(z().WegChars, QStringLiteral("g"));
     EXPECT_EQ(fenster->NormalzeilenFeld->title(), QString::fromUtf8("  Fließtext  "));
     EXPECT_EQ(enden, std::vector<bool>{true});
     EXPECT_EQ(fenster->Zeilennummern->caption(), QStringLiteral(" Zeile 12 von Zeile 12"));

@@ -62,17 +62,17 @@ TEST_F(Steuerung, GoToLineRefusesWhatIsNoLineNumber) {
 
 TEST_F(Steuerung, GoToLineIntoAPartialBlockRestoresItsKeyboardAndCorrection) {
     starte(kBloecke, Edition::School, 4);
-    EXPECT_EQ(st().CorrectionMode, 0);
+    EXPECT_EQ(z().CorrectionMode, Korrekturmodus::Aus);
     tippe(QStringLiteral("as"));
     fenster->ZeilenNummernClick();
     fenster->ZeilNumEingabe->setText(QStringLiteral("4"));
     fenster->OkZeile->click();
     EXPECT_TRUE(fenster->GeheZuZeile->isHidden());
-    EXPECT_EQ(st().ScriptLineIndex, 7);
-    EXPECT_EQ(st().ScriptLine, QStringLiteral("rede"));
-    EXPECT_TRUE(fenster->Modus.Teiltastei);
-    EXPECT_EQ(fenster->TeilKeySet, QString::fromUtf8("erasdfjklö"));
-    EXPECT_EQ(st().CorrectionMode, 1);
+    EXPECT_EQ(z().ScriptLineIndex, 7);
+    EXPECT_EQ(z().ScriptLine, QStringLiteral("rede"));
+    EXPECT_TRUE(z().Modus.Teiltastei);
+    EXPECT_EQ(z().TeilKeySet, QString::fromUtf8("erasdfjklö"));
+    EXPECT_EQ(z().CorrectionMode, Korrekturmodus::Ein);
     EXPECT_EQ(fenster->Tastaturbild[KeyId::Key_R].look, tastei::KeyLook::Marked);
     EXPECT_EQ(feld(), QStringLiteral("as\n"));
     EXPECT_EQ(fenster->Zeilennummern->caption(), QStringLiteral(" Zeile 4 von Zeile 4"));
@@ -83,13 +83,13 @@ TEST_F(Steuerung, GoToLineIntoAPartialBlockRestoresItsKeyboardAndCorrection) {
 TEST_F(Steuerung, GoToLineZeroRestartsTheUnit) {
     starte(kBloecke, Edition::School, 4);
     tippe(QStringLiteral("asdf jklö "));
-    ASSERT_TRUE(fenster->Modus.Teiltastei);
+    ASSERT_TRUE(z().Modus.Teiltastei);
     fenster->ZeilenNummernClick();
     fenster->ZeilNumEingabe->setText(QStringLiteral("0"));
     fenster->OkZeile->click();
-    EXPECT_TRUE(fenster->Modus.Volltastei);
-    EXPECT_EQ(st().ScriptLineIndex, 2);
-    EXPECT_EQ(st().CorrectionMode, 0);
+    EXPECT_TRUE(z().Modus.Volltastei);
+    EXPECT_EQ(z().ScriptLineIndex, 2);
+    EXPECT_EQ(z().CorrectionMode, Korrekturmodus::Aus);
     EXPECT_EQ(fenster->Tastaturbild[KeyId::Key_A].look, tastei::KeyLook::Marked);
     EXPECT_EQ(fenster->Zeilennummern->caption(), QStringLiteral(" Zeile 1 von Zeile 4"));
 }
@@ -100,7 +100,7 @@ TEST_F(Steuerung, AbortAnsweredNoThenYes) {
     platform.messageAnswers = {MessageAnswer::No, MessageAnswer::Yes};
     fenster->AbbrechenButton->click();
     EXPECT_TRUE(enden.empty());
-    EXPECT_EQ(st().ExpectedChar, QLatin1Char('d'));
+    EXPECT_EQ(z().ExpectedChar, QLatin1Char('d'));
     fenster->AbbrechenButton->click();
     EXPECT_EQ(enden, std::vector<bool>{false});
     TFensterTextanzeige& ergebnis = anwendung->FensterTextanzeige();
@@ -121,14 +121,14 @@ TEST_F(Steuerung, TheDisplaySwitchCycles) {
     starte({QStringLiteral("asdf jklö"), QStringLiteral("fdsa")});
     ASSERT_EQ(fenster->TasteiZeileButton->text(), QStringLiteral(" Blindtastei "));
     fenster->TasteiZeileButton->click();
-    EXPECT_TRUE(fenster->Modus.Teiltastei);
+    EXPECT_TRUE(z().Modus.Teiltastei);
     EXPECT_EQ(fenster->TasteiZeileButton->text(), QStringLiteral(" Zeile "));
     fenster->TasteiZeileButton->click();
-    EXPECT_TRUE(fenster->Modus.Normalzeile);
+    EXPECT_TRUE(z().Modus.Normalzeile);
     EXPECT_FALSE(fenster->NormalzeilenFeld->isHidden());
     EXPECT_EQ(fenster->TasteiZeileButton->text(), QStringLiteral(" Volltastei "));
     fenster->TasteiZeileButton->click();
-    EXPECT_TRUE(fenster->Modus.Volltastei);
+    EXPECT_TRUE(z().Modus.Volltastei);
     EXPECT_EQ(fenster->TasteiZeileButton->text(), QStringLiteral(" Blindtastei "));
 }
 
@@ -154,12 +154,12 @@ TEST_F(Steuerung, InfoLinesAndTheTimedHold) {
     fenster->InfoImInfofeld(QStringLiteral("//Info:   Wort"), 2);
     EXPECT_EQ(fenster->InfoZeile2->caption(), QStringLiteral("   Wort"));
     bool gesperrt = false;
-    platform.duringPause = [&](int) { gesperrt = fenster->InputBlocked; };
+    platform.duringPause = [&](int) { gesperrt = z().InputBlocked; };
     fenster->InfoImInfofeld(QStringLiteral("//Info: egal"), 103);
     EXPECT_EQ(platform.pauses, std::vector<int>{9000});
     EXPECT_TRUE(gesperrt);
     EXPECT_TRUE(fenster->InfoFeld->isHidden());
-    EXPECT_FALSE(fenster->InputBlocked);
+    EXPECT_FALSE(z().InputBlocked);
 }
 
 TEST_F(Steuerung, FingerPathOfTheDollarBlinksBetweenTheKeys) {
@@ -172,23 +172,21 @@ TEST_F(Steuerung, FingerPathOfTheDollarBlinksBetweenTheKeys) {
             d.push_back(fenster->Taste[tastei::indexOf(KeyId::Key_D)]->caption());
         }
     };
-    fenster->WegChars = QStringLiteral("$");
-    fenster->FingerWegZeigen();
+    fenster->FingerWegZeigen(QStringLiteral("$"));
     EXPECT_EQ(fenster->Infozeile1->caption(), QString());
     ASSERT_EQ(vier.size(), 20u);
     EXPECT_EQ(vier[0].trimmed(), QString());
     EXPECT_EQ(d[0], QStringLiteral("D"));
     EXPECT_EQ(vier[1], QStringLiteral("$"));
     EXPECT_EQ(d[1].trimmed(), QString());
-    EXPECT_FALSE(fenster->InputBlocked);
+    EXPECT_FALSE(z().InputBlocked);
     EXPECT_TRUE(fenster->InfoFeld->isHidden());
     EXPECT_FALSE(fenster->AbbrechenButton->isHidden());
 }
 
 TEST_F(Steuerung, FingerPathOfAHomeKeyHasTextButNoBlinking) {
     starte({QStringLiteral("//Volltastei"), QStringLiteral("asdf")});
-    fenster->WegChars = QString::fromUtf8("ö");
-    fenster->FingerWegZeigen();
+    fenster->FingerWegZeigen(QString::fromUtf8("ö"));
     EXPECT_EQ(platform.pauses, std::vector<int>{6000}); // only the closing hint
     EXPECT_EQ(fenster->InfoZeile2->caption(),
               QString::fromUtf8("Gehen Sie nach jedem Anschlag mit dem Finger in die "
@@ -197,15 +195,15 @@ TEST_F(Steuerung, FingerPathOfAHomeKeyHasTextButNoBlinking) {
 
 TEST_F(Steuerung, TheHomeRowIntroductionBlocksInputThroughout) {
     starte({QStringLiteral("//Gr"), QStringLiteral("//Volltastei"), QStringLiteral("asdf")});
-    EXPECT_TRUE(fenster->Modus.Volltastei);
+    EXPECT_TRUE(z().Modus.Volltastei);
     ASSERT_FALSE(platform.pauses.empty());
     EXPECT_EQ(std::accumulate(platform.pauses.begin(), platform.pauses.end(), 0), 128000);
 
     std::vector<bool> gesperrt;
-    platform.duringPause = [&](int) { gesperrt.push_back(fenster->InputBlocked); };
+    platform.duringPause = [&](int) { gesperrt.push_back(z().InputBlocked); };
     fenster->Grundstellung();
     EXPECT_EQ(std::count(gesperrt.begin(), gesperrt.end(), false), 0);
-    EXPECT_FALSE(fenster->InputBlocked);
+    EXPECT_FALSE(z().InputBlocked);
     EXPECT_EQ(fenster->Tastaturbild[KeyId::Key_A].look, tastei::KeyLook::Shown);
     EXPECT_EQ(fenster->Tastaturbild[KeyId::Key_Oe].caption, QString::fromUtf8("Ö"));
     EXPECT_TRUE(fenster->InfoFeld->isHidden());
@@ -226,13 +224,13 @@ TEST_F(Steuerung, ClosingTheDrillWindowAsksLikeTheAbortButton) {
 TEST_F(Steuerung, TheDisplaySwitchEndsAPendingCorrection) {
     starte({QStringLiteral("//Korrektur: ein"), QStringLiteral("asdf")});
     tippe(QStringLiteral("ax"));
-    ASSERT_TRUE(st().CorrectionPending);
+    ASSERT_TRUE(z().CorrectionPending);
     fenster->TasteiZeileButton->click();
-    EXPECT_FALSE(st().CorrectionPending);
-    EXPECT_EQ(st().ScriptLine, QStringLiteral("asdf"));
+    EXPECT_FALSE(z().CorrectionPending);
+    EXPECT_EQ(z().ScriptLine, QStringLiteral("asdf"));
     tippe(QStringLiteral("as"));
     EXPECT_EQ(feld(), QStringLiteral("ax\nas"));
-    EXPECT_EQ(st().CharPos, 3);
+    EXPECT_EQ(z().CharPos, 3);
 }
 
 TEST_F(Steuerung, ARefusedLineNumberKeepsTheKeypadLineRunning) {
@@ -240,14 +238,14 @@ TEST_F(Steuerung, ARefusedLineNumberKeepsTheKeypadLineRunning) {
             QStringLiteral("//Normalzeile"), QStringLiteral("789 456")},
            Edition::School, 2);
     tippe(QStringLiteral("456\r"));
-    ASSERT_TRUE(fenster->Modus.Normalzeile);
+    ASSERT_TRUE(z().Modus.Normalzeile);
     ASSERT_TRUE(st().NumpadMode);
     const QString vorher = feld();
     fenster->ZeilenNummernClick();
     fenster->ZeilNumEingabe->setText(QStringLiteral("x"));
     fenster->OkZeile->click();
     fenster->EscZeile->click();
-    EXPECT_TRUE(fenster->Modus.Normalzeile);
+    EXPECT_TRUE(z().Modus.Normalzeile);
     tippe(QStringLiteral("x7")); // the wrong key is judged and dropped
     EXPECT_EQ(feld(), vorher + QStringLiteral("7"));
 }

@@ -78,8 +78,8 @@ TEST(Info, TextGetsOneLeadingBlank) {
 }
 
 TEST(Korrektur, LowercaseEinOrAus) {
-    EXPECT_EQ(korrekturModus(QStringLiteral("//Korrektur: ein")), 1);
-    EXPECT_EQ(korrekturModus(QStringLiteral("//Korrektur: aus")), 0);
+    EXPECT_EQ(korrekturModus(QStringLiteral("//Korrektur: ein")), Korrekturmodus::Ein);
+    EXPECT_EQ(korrekturModus(QStringLiteral("//Korrektur: aus")), Korrekturmodus::Aus);
     EXPECT_EQ(korrekturModus(QStringLiteral("//Korrektur: Ein")), std::nullopt);
     EXPECT_EQ(korrekturModus(QStringLiteral("//Korrektur:")), std::nullopt);
 }

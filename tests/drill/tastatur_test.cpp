@@ -46,7 +46,7 @@ TEST_F(Bildschirmtastatur, BlindSchemeAlignsTheRowsAndSwitchingBackStaggersThem)
     EXPECT_EQ(panel(fenster, KeyId::Key_1)->geometry(), panel(fenster, KeyId::Key_2)->geometry());
 
     zeileFertig();
-    EXPECT_TRUE(fenster->Modus.Volltastei);
+    EXPECT_TRUE(z().Modus.Volltastei);
     EXPECT_EQ(panel(fenster, KeyId::Key_Y)->geometry(), staggered[KeyId::Key_Y]);
     EXPECT_NE(panel(fenster, KeyId::Key_1)->geometry(), panel(fenster, KeyId::Key_2)->geometry());
     EXPECT_EQ(panel(fenster, KeyId::Key_F)->caption(), QStringLiteral("F"));
@@ -86,7 +86,7 @@ TEST_F(Bildschirmtastatur, ATypedTabRestoresThePointKeyOfTheKeypad) {
     starte({QStringLiteral("//Ziffernblock"), QStringLiteral("4"), QStringLiteral("//Normalzeile"),
             QStringLiteral("1\t2 3")});
     zeileFertig();
-    ASSERT_TRUE(fenster->Modus.Normalzeile);
+    ASSERT_TRUE(z().Modus.Normalzeile);
     fenster->Tastaturbild[KeyId::Key_Punkt].caption =
         tastei::keyDef(KeyId::Key_Tab).label.toString();
     taste(Qt::Key_Right); // the right arrow types the Tab the point key shows

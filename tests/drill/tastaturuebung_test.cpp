@@ -51,7 +51,7 @@ TEST_F(Tastaturuebung, CapitalsMarkTheShiftKeyOfTheOtherHand) {
     starte({QStringLiteral("//Volltastei"), QStringLiteral("Tor")});
     EXPECT_EQ(markiert(fenster), (std::vector<KeyId>{KeyId::Key_T, KeyId::Key_ShiftRechts}));
     tippe(QStringLiteral("t"));
-    EXPECT_FALSE(st().CorrectionPending);
+    EXPECT_FALSE(z().CorrectionPending);
     EXPECT_EQ(feld(), QString()); // small t is a wrong key
     tippe(QStringLiteral("T"));
     EXPECT_EQ(look(fenster, KeyId::Key_T), KeyLook::Shown);
@@ -91,7 +91,7 @@ TEST_F(Tastaturuebung, AccentedLettersShowTheirOrder) {
     EXPECT_EQ(fenster->Tastaturbild[KeyId::Key_Acc].caption, QString::fromUtf8("´"));
     EXPECT_EQ(fenster->Tastaturbild[KeyId::Key_Leer].caption, tastei::kReihenfolge);
     EXPECT_EQ(fenster->Tastaturbild[KeyId::Key_Leer].color, tastei::farbe::Blau);
-    EXPECT_EQ(st().ExpectedChar, QLatin1Char('e'));
+    EXPECT_EQ(z().ExpectedChar, QLatin1Char('e'));
 
     tippe(QString::fromUtf8("é"));
     EXPECT_EQ(fenster->Tastaturbild[KeyId::Key_Acc].caption, QStringLiteral("`"));
@@ -107,15 +107,15 @@ TEST_F(Tastaturuebung, AWrongKeyWithCorrectionWantsBackspaceFirst) {
             QStringLiteral("asdf")});
     tippe(QStringLiteral("ax"));
     EXPECT_EQ(feld(), QStringLiteral("ax"));
-    EXPECT_TRUE(st().CorrectionPending);
+    EXPECT_TRUE(z().CorrectionPending);
     EXPECT_EQ(markiert(fenster), std::vector<KeyId>{KeyId::Key_Back});
     EXPECT_EQ(look(fenster, KeyId::Key_S), KeyLook::Shown); // the due key is restored
     tippe(QStringLiteral("s"));
     EXPECT_EQ(feld(), QStringLiteral("ax"));
     tippe(QStringLiteral("\b"));
     EXPECT_EQ(feld(), QStringLiteral("a"));
-    EXPECT_FALSE(st().CorrectionPending);
-    EXPECT_EQ(st().ScriptLine, QStringLiteral("asdf"));
+    EXPECT_FALSE(z().CorrectionPending);
+    EXPECT_EQ(z().ScriptLine, QStringLiteral("asdf"));
     EXPECT_EQ(markiert(fenster), std::vector<KeyId>{KeyId::Key_S});
     tippe(QStringLiteral("sdf"));
     EXPECT_EQ(feld(), QStringLiteral("asdf"));
@@ -123,7 +123,7 @@ TEST_F(Tastaturuebung, AWrongKeyWithCorrectionWantsBackspaceFirst) {
 
 TEST_F(Tastaturuebung, DrillLinesJoinWithABlankAndTheLastCharacterEndsTheUnit) {
     starte({QStringLiteral("//Volltastei"), QStringLiteral("abc"), QStringLiteral("def")});
-    EXPECT_EQ(st().ScriptLine, QStringLiteral("abc "));
+    EXPECT_EQ(z().ScriptLine, QStringLiteral("abc "));
     tippe(QStringLiteral("abc"));
     EXPECT_EQ(markiert(fenster), std::vector<KeyId>{KeyId::Key_Leer});
     tippe(QStringLiteral(" "));
@@ -139,11 +139,11 @@ TEST_F(Tastaturuebung, ParagraphEndsWantReturnTwice) {
             QStringLiteral("abc"), QString(), QStringLiteral("def")});
     tippe(QStringLiteral("abc"));
     EXPECT_EQ(markiert(fenster), std::vector<KeyId>{KeyId::Key_Return});
-    EXPECT_TRUE(st().LineEndReached);
-    EXPECT_EQ(st().CorrectionMode, 3);
+    EXPECT_TRUE(z().LineEndReached);
+    EXPECT_EQ(z().CorrectionMode, Korrekturmodus::Ausgesetzt);
     tippe(QStringLiteral("\r\r"));
-    EXPECT_FALSE(st().LineEndReached);
-    EXPECT_EQ(st().CorrectionMode, 1);
+    EXPECT_FALSE(z().LineEndReached);
+    EXPECT_EQ(z().CorrectionMode, Korrekturmodus::Ein);
     EXPECT_EQ(feld(), QStringLiteral("abc\n\n"));
     EXPECT_EQ(markiert(fenster), std::vector<KeyId>{KeyId::Key_D});
 }
@@ -152,7 +152,7 @@ TEST_F(Tastaturuebung, TheKeypadPassesOverASingleBlank) {
     starte({QStringLiteral("//Ziffernblock"), QStringLiteral("12 34")});
     tippe(QStringLiteral("12"));
     EXPECT_EQ(feld(), QStringLiteral("12 "));
-    EXPECT_EQ(st().ExpectedChar, QLatin1Char('3'));
+    EXPECT_EQ(z().ExpectedChar, QLatin1Char('3'));
     EXPECT_EQ(platform.pauses, std::vector<int>{250});
 }
 
@@ -170,7 +170,7 @@ TEST_F(Tastaturuebung, FingerPathWalksOutAndBack) {
     EXPECT_EQ(platform.pauses, std::vector<int>(5, 40));
     EXPECT_EQ(fenster->WegTaste->caption(), QStringLiteral("D"));
     EXPECT_TRUE(fenster->WegTaste->isHidden());
-    EXPECT_FALSE(fenster->InputBlocked);
+    EXPECT_FALSE(z().InputBlocked);
 
     wege.clear();
     platform.pauses.clear();
@@ -189,9 +189,9 @@ TEST_F(Tastaturuebung, AKeyboardLessonTypedToItsEnd) {
             QStringLiteral("//Teiltastei: er"), QStringLiteral("der"), QStringLiteral("//Ende")},
            Edition::School, 3);
     tippe(QString::fromUtf8("asdf jklö"));
-    EXPECT_TRUE(fenster->Modus.Blindtastei);
+    EXPECT_TRUE(z().Modus.Blindtastei);
     tippe(QStringLiteral("fjfj"));
-    EXPECT_TRUE(fenster->Modus.Teiltastei);
+    EXPECT_TRUE(z().Modus.Teiltastei);
     tippe(QStringLiteral("der"));
     EXPECT_EQ(enden, std::vector<bool>{true});
     EXPECT_EQ(feld(), QString::fromUtf8("asdf jklö\nfjfj\nder"));
@@ -241,8 +241,8 @@ TEST_F(Tastaturuebung, KeysArrivingDuringAWaitAreJudgedInOrderAfterIt) {
     };
     tippe(QStringLiteral("a"));
     EXPECT_EQ(feld(), QStringLiteral("aas"));
-    EXPECT_FALSE(st().CorrectionPending);
-    EXPECT_EQ(st().ExpectedChar, QLatin1Char('d'));
+    EXPECT_FALSE(z().CorrectionPending);
+    EXPECT_EQ(z().ExpectedChar, QLatin1Char('d'));
 }
 
 TEST_F(Tastaturuebung, KeysTypedWhileTheFingerWalksAreJudgedAfterIt) {
@@ -260,7 +260,7 @@ TEST_F(Tastaturuebung, KeysTypedWhileTheFingerWalksAreJudgedAfterIt) {
     };
     tippe(QStringLiteral("d"));
     EXPECT_TRUE(vorraus.isEmpty());
-    EXPECT_FALSE(st().CorrectionPending);
+    EXPECT_FALSE(z().CorrectionPending);
     EXPECT_EQ(enden, std::vector<bool>{true});
     EXPECT_EQ(anwendung->FensterTextanzeige().TextAnzeigeFeld->toPlainText(),
               QStringLiteral("\n\ndeed ed"));

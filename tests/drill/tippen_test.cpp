@@ -20,13 +20,13 @@ TEST_F(Tippen, ACapitalWhereASmallLetterIsExpectedIsWrong) {
             QStringLiteral("asdf")});
     tippe(QStringLiteral("A"));
     EXPECT_EQ(feld(), QString()); // correction off: the wrong key leaves nothing
-    EXPECT_EQ(st().CharPos, 1);
-    EXPECT_EQ(st().ExpectedChar, QLatin1Char('a'));
-    EXPECT_FALSE(st().CorrectionPending);
+    EXPECT_EQ(z().CharPos, 1);
+    EXPECT_EQ(z().ExpectedChar, QLatin1Char('a'));
+    EXPECT_FALSE(z().CorrectionPending);
     tippe(QStringLiteral("as"));
     EXPECT_EQ(feld(), QStringLiteral("as"));
-    EXPECT_EQ(st().ExpectedChar, QLatin1Char('d'));
-    EXPECT_TRUE(st().DrillClockRunning);
+    EXPECT_EQ(z().ExpectedChar, QLatin1Char('d'));
+    EXPECT_TRUE(z().DrillClockRunning);
 }
 
 TEST_F(Tippen, CorrectionShowsTheWrongKeyUntilBackspaceRemovesIt) {
@@ -34,16 +34,16 @@ TEST_F(Tippen, CorrectionShowsTheWrongKeyUntilBackspaceRemovesIt) {
             QStringLiteral("asdf")});
     tippe(QStringLiteral("ax"));
     EXPECT_EQ(feld(), QStringLiteral("ax"));
-    EXPECT_TRUE(st().CorrectionPending);
+    EXPECT_TRUE(z().CorrectionPending);
     EXPECT_FALSE(fenster->NormalzeileBack->isHidden());
-    EXPECT_FALSE(st().ScriptLine.contains(kKorrekturmarke));
+    EXPECT_FALSE(z().ScriptLine.contains(kKorrekturmarke));
 
     tippe(QStringLiteral("sd\r"));
     EXPECT_EQ(feld(), QStringLiteral("ax"));
 
     tippe(QStringLiteral("\b"));
     EXPECT_EQ(feld(), QStringLiteral("a"));
-    EXPECT_FALSE(st().CorrectionPending);
+    EXPECT_FALSE(z().CorrectionPending);
     EXPECT_TRUE(fenster->NormalzeileBack->isHidden());
     tippe(QStringLiteral("sd"));
     EXPECT_EQ(feld(), QStringLiteral("asd"));
@@ -54,7 +54,7 @@ TEST_F(Tippen, BackspaceWithoutCorrectionChangesNothing) {
             QStringLiteral("asdf")});
     tippe(QStringLiteral("as\b\b"));
     EXPECT_EQ(feld(), QStringLiteral("as"));
-    EXPECT_EQ(st().CharPos, 3);
+    EXPECT_EQ(z().CharPos, 3);
 }
 
 TEST_F(Tippen, AnUnexpectedReturnIsIgnoredAndNoWrongKey) {
@@ -62,28 +62,28 @@ TEST_F(Tippen, AnUnexpectedReturnIsIgnoredAndNoWrongKey) {
             QStringLiteral("asdf")});
     tippe(QStringLiteral("a\r"));
     EXPECT_EQ(feld(), QStringLiteral("a"));
-    EXPECT_FALSE(st().CorrectionPending);
-    EXPECT_EQ(st().CharPos, 2);
+    EXPECT_FALSE(z().CorrectionPending);
+    EXPECT_EQ(z().CharPos, 2);
 }
 
 TEST_F(Tippen, DeadAccentsAreNeverJudged) {
     starte({QStringLiteral("//Korrektur: ein"), QStringLiteral("//Normalzeile"),
             QString::fromUtf8("Bär Café")});
     tippe(QString::fromUtf8("´`Bär`´ Caf"));
-    EXPECT_FALSE(st().CorrectionPending);
+    EXPECT_FALSE(z().CorrectionPending);
     tippe(QString::fromUtf8("é"));
     EXPECT_EQ(feld(), QString::fromUtf8("Bär Café"));
 }
 
 TEST_F(Tippen, TwoDrillLinesAreJoinedByATypedBlank) {
     starte(kZweiZeilen, Edition::School, 2);
-    EXPECT_EQ(st().ScriptLine, QStringLiteral("ab cd "));
+    EXPECT_EQ(z().ScriptLine, QStringLiteral("ab cd "));
     tippe(QStringLiteral("ab cd"));
     EXPECT_EQ(feld(), QStringLiteral("ab cd"));
     tippe(QStringLiteral(" "));
     EXPECT_EQ(feld(), QStringLiteral("ab cd \n"));
-    EXPECT_EQ(fenster->DrillLineNumber, 2);
-    EXPECT_EQ(st().ScriptLine, QStringLiteral("efgh"));
+    EXPECT_EQ(z().DrillLineNumber, 2);
+    EXPECT_EQ(z().ScriptLine, QStringLiteral("efgh"));
     tippe(QStringLiteral("efgh"));
     EXPECT_EQ(enden, std::vector<bool>{true});
     EXPECT_EQ(feld(), QStringLiteral("ab cd \nefgh"));
@@ -94,19 +94,19 @@ TEST_F(Tippen, AnEmptyScriptLineAsksForReturnTwice) {
             QStringLiteral("ab"), QString(), QStringLiteral("cd")},
            Edition::School, 2);
     tippe(QStringLiteral("ab"));
-    EXPECT_EQ(st().ScriptLine, QStringLiteral("\r\r"));
+    EXPECT_EQ(z().ScriptLine, QStringLiteral("\r\r"));
     EXPECT_FALSE(fenster->NormalzeileReturn->isHidden());
-    EXPECT_EQ(st().CorrectionMode, 3);
+    EXPECT_EQ(z().CorrectionMode, Korrekturmodus::Ausgesetzt);
     tippe(QStringLiteral("c")); // Return is due: no correction starts there
-    EXPECT_FALSE(st().CorrectionPending);
+    EXPECT_FALSE(z().CorrectionPending);
     tippe(QStringLiteral("\r"));
     EXPECT_EQ(fenster->NormalzeileReturn->x(), 32);
     EXPECT_FALSE(fenster->NormalzeileReturn->isHidden());
     EXPECT_EQ(fenster->Normal[0]->caption(), QStringLiteral(" "));
     tippe(QStringLiteral("\r"));
     EXPECT_TRUE(fenster->NormalzeileReturn->isHidden());
-    EXPECT_EQ(st().CorrectionMode, 1);
-    EXPECT_EQ(st().ScriptLine, QStringLiteral("cd"));
+    EXPECT_EQ(z().CorrectionMode, Korrekturmodus::Ein);
+    EXPECT_EQ(z().ScriptLine, QStringLiteral("cd"));
     tippe(QStringLiteral("cd"));
     EXPECT_EQ(feld(), QStringLiteral("ab\n\ncd"));
     EXPECT_EQ(enden, std::vector<bool>{true});
@@ -117,12 +117,12 @@ TEST_F(Tippen, ACopyTextTypesItsLineEndsAsBlanks) {
             QStringLiteral("bellt laut."), QString(), QStringLiteral("Neues"),
             QStringLiteral("//Ende")},
            Edition::School, 3);
-    EXPECT_EQ(st().ScriptLine,
+    EXPECT_EQ(z().ScriptLine,
               QStringLiteral("Der Hund") + kZeilenfuge + QStringLiteral("bellt laut."));
     EXPECT_EQ(fenster->Zeilennummern->caption(), QStringLiteral(" Zeile 1 von Zeile 3"));
     tippe(QStringLiteral("Der Hund"));
     EXPECT_EQ(fenster->Zeilennummern->caption(), QStringLiteral(" Zeile 2 von Zeile 3"));
-    EXPECT_EQ(st().ScriptLineIndex, 2);
+    EXPECT_EQ(z().ScriptLineIndex, 2);
     tippe(QStringLiteral(" bellt laut.\r\rNeues"));
     EXPECT_EQ(feld(), QStringLiteral("Der Hund bellt laut.\n\nNeues"));
     EXPECT_EQ(fenster->Zeilennummern->caption(), QStringLiteral(" Zeile 3 von Zeile 3"));
@@ -160,7 +160,7 @@ TEST_F(Tippen, TheNormalLineScrollsOnlyPastItsLastBreak) {
 
 TEST_F(Tippen, WordBuildingShortensLongWords) {
     starte({QStringLiteral("//Wortaufbau"), QStringLiteral("Donaudampfschiff fahrt")});
-    EXPECT_EQ(st().ScriptLine, QStringLiteral("Donaudamp fahrt"));
+    EXPECT_EQ(z().ScriptLine, QStringLiteral("Donaudamp fahrt"));
     EXPECT_EQ(fenster->Wort[0]->caption(), QStringLiteral("D"));
     EXPECT_EQ(fenster->Wort[8]->caption(), QStringLiteral("p"));
     EXPECT_EQ(fenster->Wort[0]->color(), QColor(Qt::yellow)); // middle finger
@@ -185,7 +185,7 @@ TEST_F(Tippen, EscapeAsksAndIsNotJudged) {
     EXPECT_EQ(platform.messages[0].text,
               QString::fromUtf8("Wollen Sie diese Lerneinheit tatsächlich beenden?"));
     EXPECT_EQ(platform.messages[0].buttons, MessageButtons::YesNo);
-    EXPECT_FALSE(st().CorrectionPending);
+    EXPECT_FALSE(z().CorrectionPending);
     EXPECT_TRUE(enden.empty());
     tippe(QStringLiteral("s"));
     EXPECT_EQ(feld(), QStringLiteral("as"));
@@ -221,11 +221,18 @@ TEST_F(Tippen, ClickingIntoTheFieldWarns) {
 }
 
 TEST_F(Tippen, InputIsDroppedWhileBlocked) {
-    starte({QStringLiteral("//Normalzeile"), QStringLiteral("asdf")});
-    fenster->InputBlocked = true;
-    tippe(QStringLiteral("as"));
+    // The finger-path demonstration blocks input while it runs.
+    starte({QStringLiteral("//Weg: e"), QStringLiteral("//Normalzeile"), QStringLiteral("asdf")});
+    platform.duringPause = [this](int) {
+        ASSERT_TRUE(z().InputBlocked);
+        tippe(QStringLiteral("a"));
+    };
+    fenster->FingerWegZeigen(QStringLiteral("e"));
+    platform.duringPause = nullptr;
     EXPECT_EQ(feld(), QString());
-    EXPECT_FALSE(st().DrillClockRunning);
+    EXPECT_FALSE(z().DrillClockRunning);
+    tippe(QStringLiteral("as"));
+    EXPECT_EQ(feld(), QStringLiteral("as"));
 }
 
 TEST_F(Tippen, FreeModeTakesEverythingUnjudged) {
@@ -239,15 +246,15 @@ TEST_F(Tippen, AWrongFirstKeyLeavesTheWordAndTheGridAsTheyWere) {
     starte({QStringLiteral("//Korrektur: ein"), QStringLiteral("//Wortaufbau"),
             QStringLiteral("abcdefghi xy")});
     tippe(QStringLiteral("x"));
-    EXPECT_TRUE(st().CorrectionPending);
-    EXPECT_EQ(st().ScriptLine, QStringLiteral("abcdefghi xy"));
+    EXPECT_TRUE(z().CorrectionPending);
+    EXPECT_EQ(z().ScriptLine, QStringLiteral("abcdefghi xy"));
     tippe(QStringLiteral("\babcdefghi"));
     EXPECT_EQ(feld(), QStringLiteral("abcdefghi"));
 
     starte({QStringLiteral("//Korrektur: ein"), QStringLiteral("//Rasterzeile"),
             QStringLiteral("abc")});
     tippe(QStringLiteral("x"));
-    EXPECT_TRUE(st().CorrectionPending);
+    EXPECT_TRUE(z().CorrectionPending);
     EXPECT_EQ(fenster->Raster[6]->caption(), QStringLiteral("a"));
     EXPECT_EQ(fenster->Raster[7]->caption(), QStringLiteral("b"));
     EXPECT_EQ(fenster->Raster[5]->caption(), QStringLiteral(" "));

@@ -85,12 +85,12 @@ TEST_F(Auswahl, KeyboardWritingOpensTheCompactListAndATypedUnitRuns) {
     EXPECT_EQ(drill->Steuerdatei->lines(),
               (QStringList{"//Korrektur: ein", "//Volltastei", QString::fromUtf8("asdf jklö"), "",
                            QString::fromUtf8("fdsa ölkj"), "//Ende"}));
-    EXPECT_EQ(drill->DrillLineCount, 2);
-    EXPECT_TRUE(drill->Modus.Volltastei);
+    EXPECT_EQ(drill->zustand().DrillLineCount, 2);
+    EXPECT_TRUE(drill->zustand().Modus.Volltastei);
 
     tippe(QString::fromUtf8("asdf jklö\r\rfdsa ölkj"));
     EXPECT_EQ(drill->Texteingabefeld->toPlainText(), QString::fromUtf8("asdf jklö\n\nfdsa ölkj"));
-    EXPECT_TRUE(drill->Modus.FreeMode); // the unit has ended
+    EXPECT_TRUE(drill->zustand().Modus.FreeMode); // the unit has ended
 }
 
 TEST_F(Auswahl, ConfirmingWithNothingChosenAsksForAChoice) {
@@ -154,9 +154,9 @@ TEST_F(Auswahl, AnOwnFileWithoutSchemeRunsOnTheFullKeyboard) {
         platform.fileDialogs[0].filter.startsWith(QStringLiteral("Tastaturschulung(*.ts)")));
     EXPECT_EQ(drill->windowTitle(), QStringLiteral(" Kasparo 2003        Lerneinheit  meine.erste"
                                                    "               Version  MiniKasp"));
-    EXPECT_EQ(drill->DrillLineCount, 2);
+    EXPECT_EQ(drill->zustand().DrillLineCount, 2);
     EXPECT_EQ(drill->Steuerdatei->lines(), (QStringList{"abcd", "", "defg"}));
-    EXPECT_TRUE(drill->Modus.Volltastei);
+    EXPECT_TRUE(drill->zustand().Modus.Volltastei);
     ASSERT_EQ(platform.messages.size(), 1u);
     EXPECT_TRUE(platform.messages[0].text.contains(QStringLiteral("Volltastei")));
 }
@@ -272,22 +272,22 @@ TEST_F(Auswahl, EveryUnitStartsCleanWhateverTheUnitBeforeLeftBehind) {
         // The next file without a scheme runs on the full keyboard and judges.
         platform.messages.clear();
         eigeneOeffnen(platform, *start, ohneBefehl);
-        EXPECT_TRUE(drill->Modus.Volltastei);
-        EXPECT_FALSE(drill->Modus.FreeMode);
-        EXPECT_FALSE(drill->Modus.Abschreibtext);
+        EXPECT_TRUE(drill->zustand().Modus.Volltastei);
+        EXPECT_FALSE(drill->zustand().Modus.FreeMode);
+        EXPECT_FALSE(drill->zustand().Modus.Abschreibtext);
         EXPECT_FALSE(drill->NormalTastatur->isHidden());
         ASSERT_EQ(platform.messages.size(), 1u);
         EXPECT_TRUE(platform.messages[0].text.contains(QStringLiteral("nicht vorgegeben")));
         tippe(QStringLiteral("xa"));
         EXPECT_EQ(drill->Texteingabefeld->toPlainText(), QStringLiteral("a"));
-        EXPECT_EQ(anwendung->state().CorrectionMode, 0);
+        EXPECT_EQ(drill->zustand().CorrectionMode, Korrekturmodus::Aus);
         abbrechen(platform, *anwendung);
     }
 
     // A unit that ends at once after a typed one shows nothing of it.
     eigeneOeffnen(platform, *start, frei);
     tippe(QStringLiteral("as"));
-    ASSERT_TRUE(drill->Modus.FreeMode);
+    ASSERT_TRUE(drill->zustand().Modus.FreeMode);
     abbrechen(platform, *anwendung);
     eigeneOeffnen(platform, *start, nurEnde);
     EXPECT_TRUE(anwendung->FensterTextanzeige().isHidden());

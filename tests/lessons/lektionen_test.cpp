@@ -307,7 +307,7 @@ protected:
             key = Qt::Key_Return;
         } else if (c == QLatin1Char('\t')) {
             key = Qt::Key_Tab;
-        } else if (c == QLatin1Char('@') && drill->Modus.tastaturUebung()) {
+        } else if (c == QLatin1Char('@') && drill->zustand().Modus.tastaturUebung()) {
             key = Qt::Key_Backspace; // the correction key is drilled as the at sign
             text = QStringLiteral("\b");
         } else if (c == QChar(0xAE)) {
@@ -336,19 +336,20 @@ TEST_F(Durchgang, EveryDrillUnitIsTypedToItsRegularEnd) {
         ProgramState& st = anwendung->state();
         int anschlaege = 0;
         while (enden.empty() && anschlaege < 20000) {
-            ASSERT_GE(st.CharPos, 1) << datei.toStdString();
-            ASSERT_LE(st.CharPos, st.ScriptLine.size())
-                << datei.toStdString() << " line " << st.ScriptLineIndex + 1 << ": '"
-                << st.ScriptLine.toStdString() << "'";
-            const QChar c = st.ScriptLine.at(st.CharPos - 1);
-            const auto vorher = std::tuple(st.ScriptLineIndex, st.CharPos,
-                                           drill->Texteingabefeld->toPlainText().size());
+            ASSERT_GE(drill->zustand().CharPos, 1) << datei.toStdString();
+            ASSERT_LE(drill->zustand().CharPos, drill->zustand().ScriptLine.size())
+                << datei.toStdString() << " line " << drill->zustand().ScriptLineIndex + 1 << ": '"
+                << drill->zustand().ScriptLine.toStdString() << "'";
+            const QChar c = drill->zustand().ScriptLine.at(drill->zustand().CharPos - 1);
+            const auto vorher =
+                std::tuple(drill->zustand().ScriptLineIndex, drill->zustand().CharPos,
+                           drill->Texteingabefeld->toPlainText().size());
             taste(c);
             ++anschlaege;
-            ASSERT_NE(vorher, std::tuple(st.ScriptLineIndex, st.CharPos,
+            ASSERT_NE(vorher, std::tuple(drill->zustand().ScriptLineIndex, drill->zustand().CharPos,
                                          drill->Texteingabefeld->toPlainText().size()))
-                << datei.toStdString() << " stuck at line " << st.ScriptLineIndex + 1 << " on '"
-                << QString(c).toStdString() << "'";
+                << datei.toStdString() << " stuck at line " << drill->zustand().ScriptLineIndex + 1
+                << " on '" << QString(c).toStdString() << "'";
         }
         EXPECT_EQ(enden, std::vector<bool>{true}) << datei.toStdString();
         EXPECT_TRUE(platform.messages.empty())

@@ -2,16 +2,16 @@
 
 #include "app/anwendung.h"
 #include "app/infodokumente.h"
-#include "app/programstate.h"
 #include "drill/Tastaturschreiben.h"
 #include "keyboard/Informationen.h"
-#include "layout/MonitorAnpassen.h"
 #include "layout/screenclass.h"
 #include "lessons/AuswahlLektionen.h"
 #include "trainer/Schreibtrainer.h"
 #include "trainer/TrainerAssi.h"
+#include "ui/anordnen.h"
 #include "ui/panel.h"
 #include "ui/platform.h"
+#include "ui/programstate.h"
 #include "ui/richtextfield.h"
 
 #include <QCloseEvent>
@@ -40,8 +40,8 @@ Panel* schriftzug(QWidget* parent, const QString& name, const QColor& farbe) {
 
 } // namespace
 
-TFensterStart::TFensterStart(Anwendung& anwendung)
-    : Fenster(anwendung, QStringLiteral("FensterStart")) {
+TFensterStart::TFensterStart(Umgebung umgebung, Anwendung& anwendung)
+    : Fenster(umgebung, QStringLiteral("FensterStart")), anwendung_(anwendung) {
     QPalette blau = palette();
     blau.setColor(QPalette::Window, kFensterBlau);
     blau.setColor(QPalette::WindowText, Qt::white);
@@ -95,7 +95,7 @@ TFensterStart::TFensterStart(Anwendung& anwendung)
 
 void TFensterStart::FormCreate() {
     KasparoLogo->setCaption(QStringLiteral("Kasparo"));
-    StartDirectory = QDir::currentPath();
+    state().StartDirectory = QDir::currentPath();
 }
 
 void TFensterStart::EditionAnpassen(const StartfensterAnpassung& anpassung) {
@@ -127,6 +127,64 @@ void TFensterStart::EditionAnpassen(const StartfensterAnpassung& anpassung) {
     }
 }
 
+void TFensterStart::MenueZeigen() {
+    Startmenue->show();
+    show();
+}
+
+void TFensterStart::Anordnen() {
+    const ProgramState& s = state();
+
+    setFixedSize(fenstergroesse(s));
+
+    const auto menue = perClass<Rechteck>(
+        s, {{{70, 60, 260, 350}, {64, 64, 330, 440}, {70, 75, 360, 490}, {50, 80, 430, 520}}});
+    Startmenue->setGeometry(menue.left, menue.top, menue.width, menue.height);
+
+    // The menu buttons form a stack under the first one, each with its Info
+    // button to the right.
+    const auto knopf = perClass<Rechteck>(
+        s, {{{25, 50, 170, 40}, {35, 66, 209, 48}, {27, 75, 250, 60}, {35, 90, 280, 65}}});
+    const int schrift = perClass(s, std::array{-17, -19, -21, -23});
+    const int abstand = perClass(s, std::array{60, 72, 80, 85});
+    const int infoBreite = perClass(s, std::array{45, 60, 60, 80});
+    setzeSchrift(Startmenue, schrift);
+    const std::array<std::pair<QPushButton*, QPushButton*>, 5> reihe = {{
+        {Tastaturschreiben, InfoTastaturschreiben},
+        {Schreibtrainer, InfoSchreibtrainer},
+        {Texteditor, InfoTexteditor},
+        {ZiffernblockButton, InfoZiffernblock},
+        {Beenden, nullptr},
+    }};
+    for (std::size_t i = 0; i < reihe.size(); ++i) {
+        const int top = knopf.top + static_cast<int>(i) * abstand;
+        reihe[i].first->setGeometry(knopf.left, top, knopf.width, knopf.height);
+        setzeSchrift(reihe[i].first, schrift);
+        if (reihe[i].second) {
+            reihe[i].second->setGeometry(knopf.left + knopf.width + 10, top, infoBreite,
+                                         knopf.height);
+            setzeSchrift(reihe[i].second, schrift);
+        }
+    }
+
+    // Logo and name lines share one column right of the menu.
+    const int spalteLinks = perClass(s, std::array{380, 470, 520, 580});
+    const int spalteBreite = perClass(s, std::array{380, 480, 560, 620});
+    const std::array<std::pair<Panel*, Schriftzeile>, 3> zeilen = {{
+        {KasparoLogo,
+         perClass<Schriftzeile>(
+             s, {{{120, 110, -80}, {150, 140, -100}, {170, 160, -112}, {190, 170, -124}}})},
+        {Namezeile1, perClass<Schriftzeile>(
+                         s, {{{250, 36, -26}, {310, 44, -32}, {350, 50, -36}, {380, 56, -40}}})},
+        {NameZeile4, perClass<Schriftzeile>(
+                         s, {{{300, 30, -20}, {370, 36, -24}, {415, 40, -27}, {450, 44, -30}}})},
+    }};
+    for (const auto& [panel, zeile] : zeilen) {
+        panel->setGeometry(spalteLinks, zeile.top, spalteBreite, zeile.height);
+        panel->setFont(QStringLiteral("Arial"), zeile.font, panel == KasparoLogo);
+    }
+}
+
 void TFensterStart::BeendenClick() {
     close();
 }
@@ -142,7 +200,7 @@ void TFensterStart::ModuleTastaturschreiben() {
     st.HandImpairedMode = false;
     st.NumpadMode = false;
     anwendung().FensterTastaturschreiben().Zuruecksetzen();
-    anwendung().FensterBildschirmAnpassen().NormalTastei();
+    anwendung().FensterTastaturschreiben().NormalTastei();
     lektionen.box(katalog::Liste::LerneinheitenZiffernblock)->hide();
     lektionen.show();
     lektionen.raise();
@@ -228,7 +286,9 @@ void TFensterStart::InfoDateiAufrufen(const QString& datei) {
         return;
     }
     QString fehler;
-    if (!anwendung().FensterInformationen().DokumentZeigen(datei, &fehler)) {
+    if (anwendung().FensterInformationen().DokumentZeigen(datei, &fehler)) {
+        hide();
+    } else {
         platform().message(MessageKind::Error, fehler);
     }
 }

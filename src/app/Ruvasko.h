@@ -1,8 +1,9 @@
 #pragma once
 
 #include "app/editions.h"
-#include "app/fenster.h"
+#include "ui/fenster.h"
 
+class Anwendung;
 class Panel;
 class QGroupBox;
 class QPushButton;
@@ -11,7 +12,7 @@ class QPushButton;
 class TFensterStart : public Fenster {
     Q_OBJECT
 public:
-    explicit TFensterStart(Anwendung& anwendung);
+    TFensterStart(Umgebung umgebung, Anwendung& anwendung);
 
     void EditionAnpassen(const StartfensterAnpassung& anpassung);
     void BeendenClick();
@@ -21,8 +22,10 @@ public:
     void ZiffernblockTastatur();
     void FormClick();
     void InfoDateiAufrufen(const QString& datei);
-
-    QString StartDirectory;
+    // The start window with its menu, as a module leaves it.
+    void MenueZeigen();
+    // Lays the window out for the screen class.
+    void Anordnen();
 
     QGroupBox* Startmenue;
     QPushButton* Tastaturschreiben;
@@ -49,4 +52,7 @@ private:
     void FormCreate();
     void ModuleTastaturschreiben();
     void EinfachEditor();
+    Anwendung& anwendung() const { return anwendung_; }
+
+    Anwendung& anwendung_;
 };

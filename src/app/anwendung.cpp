@@ -12,8 +12,9 @@
 
 #include <QCoreApplication>
 
-template <typename T> std::unique_ptr<T> Anwendung::erzeuge() {
-    auto fenster = std::make_unique<T>(*this);
+template <typename T, typename... Weitere>
+std::unique_ptr<T> Anwendung::erzeuge(Weitere&... weitere) {
+    auto fenster = std::make_unique<T>(Umgebung{state_, platform_}, weitere...);
     fenster_.push_back(fenster.get());
     return fenster;
 }
@@ -22,15 +23,21 @@ Anwendung::Anwendung(Platform& platform, Edition edition) : platform_(platform) 
     // The flags come first, so that every window's creation sees the final edition.
     setEditionFlags(state_, edition);
 
-    fensterStart_ = erzeuge<TFensterStart>();
+    // The nine windows in their fixed order; a window that needs another one
+    // below it is given it when it is made, or once that one exists.
+    fensterStart_ = erzeuge<TFensterStart>(*this);
     fensterTastaturschreiben_ = erzeuge<TFensterTastaturschreiben>();
     fensterSchreibtrainer_ = erzeuge<TFensterSchreibtrainer>();
     fensterTexteditor_ = erzeuge<TFensterTexteditor>();
-    fensterLektionen_ = erzeuge<TFensterLektionen>();
+    fensterLektionen_ =
+        erzeuge<TFensterLektionen>(*fensterTastaturschreiben_, *fensterSchreibtrainer_);
     fensterInformationen_ = erzeuge<TFensterInformationen>();
     fensterTextanzeige_ = erzeuge<TFensterTextanzeige>();
-    // Determines the screen class and lays out the windows created before it.
+    fensterTastaturschreiben_->Anschliessen(*fensterTextanzeige_, *fensterInformationen_);
     fensterBildschirmAnpassen_ = erzeuge<TFensterBildschirmAnpassen>();
+    verbinden();
+    // Determines the screen class and lays out the windows made before it.
+    fensterBildschirmAnpassen_->BildschirmAufloesung();
     fensterAssi_ = erzeuge<TFensterAssi>();
 
     fensterStart_->EditionAnpassen(startfensterAnpassung(state_));
@@ -39,6 +46,37 @@ Anwendung::Anwendung(Platform& platform, Edition edition) : platform_(platform) 
     // each to close, and a running unit answers that with its abort question.
     connect(
         this, &Anwendung::beendet, this, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
+}
+
+void Anwendung::verbinden() {
+    TFensterStart* start = fensterStart_.get();
+    for (Fenster* f : std::initializer_list<Fenster*>{
+             fensterTastaturschreiben_.get(), fensterSchreibtrainer_.get(),
+             fensterTexteditor_.get(), fensterLektionen_.get(), fensterInformationen_.get(),
+             fensterTextanzeige_.get()}) {
+        connect(f, &Fenster::Hauptmenue, start, &TFensterStart::MenueZeigen);
+    }
+    connect(fensterBildschirmAnpassen_.get(), &TFensterBildschirmAnpassen::Anordnen, this, [this] {
+        fensterTastaturschreiben_->Anordnen();
+        fensterStart_->Anordnen();
+        fensterLektionen_->Anordnen();
+    });
+    connect(fensterTastaturschreiben_.get(), &TFensterTastaturschreiben::NeuAnordnen,
+            fensterBildschirmAnpassen_.get(), &TFensterBildschirmAnpassen::Bildschirm);
+    connect(fensterTastaturschreiben_.get(), &TFensterTastaturschreiben::LerneinheitBeendet,
+            fensterLektionen_.get(), &QWidget::hide);
+    connect(fensterLektionen_.get(), &TFensterLektionen::ModulGestartet, start, &QWidget::hide);
+    connect(fensterLektionen_.get(), &TFensterLektionen::ZumStartfenster, start, &QWidget::show);
+    connect(fensterInformationen_.get(), &TFensterInformationen::Geschlossen, this, [this] {
+        // Back to the menu unless a module is still at work.
+        const bool modulLaeuft = fensterLektionen_->isVisible() ||
+                                 fensterTastaturschreiben_->isVisible() ||
+                                 fensterSchreibtrainer_->isVisible() ||
+                                 fensterTexteditor_->isVisible() || fensterAssi_->isVisible();
+        if (!modulLaeuft) {
+            fensterStart_->show();
+        }
+    });
 }
 
 Anwendung::~Anwendung() = default;

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/editions.h"
-#include "app/programstate.h"
+#include "ui/programstate.h"
 
 #include <QObject>
 
@@ -50,7 +50,9 @@ Q_SIGNALS:
     void beendet();
 
 private:
-    template <typename T> std::unique_ptr<T> erzeuge();
+    template <typename T, typename... Weitere> std::unique_ptr<T> erzeuge(Weitere&... weitere);
+    // The ways back and up between the windows.
+    void verbinden();
 
     Platform& platform_;
     ProgramState state_;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/programstate.h"
+#include "ui/programstate.h"
 
 #include <QString>
 

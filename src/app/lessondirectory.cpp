@@ -2,7 +2,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QTemporaryFile>
 
 namespace {
 
@@ -30,11 +29,4 @@ QString lessonDirectoryToUse(const QString& currentDir, const QStringList& shipp
         }
     }
     return {};
-}
-
-QString saveDirectory(const QString& startDir, const QString& homeDir) {
-    // Tried, not judged by the permission bits: they do not tell for every
-    // user and file system whether a file can really be made there.
-    QTemporaryFile probe(QDir(startDir).filePath(QStringLiteral(".kasparo-XXXXXX")));
-    return !startDir.isEmpty() && probe.open() ? startDir : homeDir;
 }

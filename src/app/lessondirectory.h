@@ -14,7 +14,3 @@ QStringList shippedLessonDirectories(const QString& executableDir, const QString
 // learner who starts the program outside a lesson directory still gets the
 // shipped lessons.
 QString lessonDirectoryToUse(const QString& currentDir, const QStringList& shippedDirs);
-
-// Where a save dialog opens: the start directory, unless nothing can be
-// written there (an installed lesson folder); then `homeDir`.
-QString saveDirectory(const QString& startDir, const QString& homeDir);

@@ -1,10 +1,8 @@
 #include "drill/Tastaturschreiben.h"
 
-#include "app/anwendung.h"
-#include "app/programstate.h"
-#include "layout/MonitorAnpassen.h"
 #include "ui/panel.h"
 #include "ui/platform.h"
+#include "ui/programstate.h"
 #include "ui/richtextfield.h"
 
 #include <QGroupBox>
@@ -137,7 +135,7 @@ void TFensterTastaturschreiben::schemaWechsel(Befehl befehl) {
 }
 
 void TFensterTastaturschreiben::normalTastei() {
-    anwendung().FensterBildschirmAnpassen().NormalTastei();
+    NormalTastei();
 }
 
 void TFensterTastaturschreiben::modusSetzen(const DrillMode& modus, Befehl befehl) {
@@ -229,7 +227,7 @@ TFensterTastaturschreiben::Schritt TFensterTastaturschreiben::befehlAusfuehren(Q
         return nachKopfbefehl(s);
     case Befehl::Hand:
         st.HandImpairedMode = true;
-        anwendung().FensterBildschirmAnpassen().Bildschirm();
+        Q_EMIT NeuAnordnen();
         if (!kopfbefehlFortsetzen(s)) {
             return Schritt::Stopp;
         }

@@ -1,14 +1,10 @@
 #include "drill/Tastaturschreiben.h"
 
-#include "app/Ruvasko.h"
-#include "app/anwendung.h"
-#include "app/programstate.h"
 #include "evaluation/Textanzeige.h"
 #include "keyboard/Informationen.h"
-#include "layout/MonitorAnpassen.h"
-#include "lessons/AuswahlLektionen.h"
 #include "ui/panel.h"
 #include "ui/platform.h"
+#include "ui/programstate.h"
 #include "ui/richtextfield.h"
 #include "ui/secondtimer.h"
 
@@ -205,7 +201,7 @@ void TFensterTastaturschreiben::TasteiZeileButtonClick() {
 }
 
 void TFensterTastaturschreiben::TastaturschreibenBeenden(bool regulaer) {
-    TFensterTextanzeige& ergebnis = anwendung().FensterTextanzeige();
+    TFensterTextanzeige& ergebnis = *ergebnis_;
     if (ergebnis.isVisible()) {
         return;
     }
@@ -225,25 +221,22 @@ void TFensterTastaturschreiben::TastaturschreibenBeenden(bool regulaer) {
     if (getippt) {
         ergebnis.TextZeigen(Texteingabefeld->toPlainText());
         TasteiZeileButton->hide();
-        anwendung().FensterInformationen().hide();
+        informationen_->hide();
     }
     if (blind) {
         st.HandImpairedMode = false;
         NummernFingerwege->hide();
-        anwendung().FensterBildschirmAnpassen().Bildschirm();
+        Q_EMIT NeuAnordnen();
     }
     Zusatzuebung->hide();
     hide();
-    anwendung().FensterLektionen().hide();
     if (getippt) {
         ergebnis.show();
         ergebnis.raise();
         ergebnis.TextAnzeigeFeld->setFocus();
     } else {
         // Nothing typed: straight back to the menu, no empty result.
-        TFensterStart& start = anwendung().FensterStart();
-        start.Startmenue->show();
-        start.show();
+        Q_EMIT Hauptmenue();
     }
     Q_EMIT LerneinheitBeendet(regulaer);
 }

@@ -46,8 +46,8 @@ QPushButton* knopf(QWidget* parent, const QString& name, const QString& caption,
 
 } // namespace
 
-TFensterTastaturschreiben::TFensterTastaturschreiben(Anwendung& anwendung)
-    : Fenster(anwendung, QStringLiteral("FensterTastaturschreiben")) {
+TFensterTastaturschreiben::TFensterTastaturschreiben(Umgebung umgebung)
+    : Fenster(umgebung, QStringLiteral("FensterTastaturschreiben")) {
     setWindowTitle(QStringLiteral(" Kasparo - Tastaturschulung"));
     QPalette grau = palette();
     grau.setColor(QPalette::Window, kFensterGrau);
@@ -165,6 +165,12 @@ TFensterTastaturschreiben::TFensterTastaturschreiben(Anwendung& anwendung)
 }
 
 TFensterTastaturschreiben::~TFensterTastaturschreiben() = default;
+
+void TFensterTastaturschreiben::Anschliessen(TFensterTextanzeige& ergebnis,
+                                             TFensterInformationen& informationen) {
+    ergebnis_ = &ergebnis;
+    informationen_ = &informationen;
+}
 
 QString TFensterTastaturschreiben::Skriptzeile(int index) const {
     return index >= 0 && index < Skriptzeilenzahl() ? Steuerdatei->line(index) : QString();

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "app/fenster.h"
 #include "drill/einheitszustand.h"
 #include "drill/normalzeile.h"
 #include "drill/steuerzeile.h"
 #include "keyboard/keyboardpicture.h"
 #include "keyboard/schemes.h"
+#include "ui/fenster.h"
 
 #include <array>
 #include <deque>
@@ -16,6 +16,11 @@
 inline const QString kUhrNull = QStringLiteral(" Zeit: 00:00:00");
 
 class Panel;
+class TFensterInformationen;
+class TFensterTextanzeige;
+namespace tastei {
+struct KeyboardLayout;
+}
 class QGroupBox;
 class QKeyEvent;
 class QLineEdit;
@@ -29,7 +34,14 @@ class RichTextField;
 class TFensterTastaturschreiben : public Fenster {
     Q_OBJECT
 public:
-    explicit TFensterTastaturschreiben(Anwendung& anwendung);
+    explicit TFensterTastaturschreiben(Umgebung umgebung);
+    // The result window takes the typed text at the end of a unit; the
+    // information window is put away then. Given once both exist.
+    void Anschliessen(TFensterTextanzeige& ergebnis, TFensterInformationen& informationen);
+    // Lays the window out for the screen class, the keyboard included.
+    void Anordnen();
+    // The keyboard laid out again for the current scheme and mode.
+    void NormalTastei();
     ~TFensterTastaturschreiben() override;
 
     // Walks the script from ScriptLineIndex until an exercise runs, the unit
@@ -158,6 +170,9 @@ public:
 Q_SIGNALS:
     // The unit has ended, regularly or by abort.
     void LerneinheitBeendet(bool regulaer);
+    // The windows are to be laid out again (a hand-impaired or blind layout
+    // begins or ends).
+    void NeuAnordnen();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -215,6 +230,11 @@ private:
     QString rasterText_;
     int beendungen_ = 0;
     Einheitszustand einheit_;
+    TFensterTextanzeige* ergebnis_ = nullptr;
+    TFensterInformationen* informationen_ = nullptr;
+    void uebungszeilenAnordnen();
+    void zeilenzaehlerUndSprung(int schrift);
+    void fingerwegNummern(const tastei::KeyboardLayout& layout);
     // Keys typed while the drill is busy, judged once it is done.
     std::deque<QChar> warteschlange_;
     int beschaeftigt_ = 0;

@@ -1,8 +1,8 @@
 #include "drill/Tastaturschreiben.h"
 
-#include "app/programstate.h"
 #include "ui/panel.h"
 #include "ui/platform.h"
+#include "ui/programstate.h"
 #include "ui/richtextfield.h"
 
 #include <QGroupBox>

@@ -1,8 +1,8 @@
 #include "drill/Tastaturschreiben.h"
 
-#include "app/programstate.h"
 #include "drill/wortaufbau.h"
 #include "ui/panel.h"
+#include "ui/programstate.h"
 
 #include <QGroupBox>
 

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "app/fenster.h"
+#include "ui/fenster.h"
 
 // The text editor for lesson scripts and texts.
 class TFensterTexteditor : public Fenster {
     Q_OBJECT
 public:
-    explicit TFensterTexteditor(Anwendung& anwendung)
-        : Fenster(anwendung, QStringLiteral("FensterTexteditor")) {}
+    explicit TFensterTexteditor(Umgebung umgebung)
+        : Fenster(umgebung, QStringLiteral("FensterTexteditor")) {}
 };

@@ -1,7 +1,5 @@
 #include "evaluation/Textanzeige.h"
 
-#include "app/Ruvasko.h"
-#include "app/anwendung.h"
 #include "ui/platform.h"
 #include "ui/richtextfield.h"
 
@@ -11,8 +9,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-TFensterTextanzeige::TFensterTextanzeige(Anwendung& anwendung)
-    : Fenster(anwendung, QStringLiteral("FensterTextanzeige")) {
+TFensterTextanzeige::TFensterTextanzeige(Umgebung umgebung)
+    : Fenster(umgebung, QStringLiteral("FensterTextanzeige")) {
     setWindowTitle(QStringLiteral(" Kasparo 2003 - Ergebnis"));
     setFont(QFont(QStringLiteral("Arial")));
     TextAnzeigeFeld = new RichTextField(platform(), this, QStringLiteral("TextAnzeigeFeld"));

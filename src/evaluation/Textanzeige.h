@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/fenster.h"
+#include "ui/fenster.h"
 
 class QPushButton;
 class RichTextField;
@@ -9,7 +9,7 @@ class RichTextField;
 class TFensterTextanzeige : public Fenster {
     Q_OBJECT
 public:
-    explicit TFensterTextanzeige(Anwendung& anwendung);
+    explicit TFensterTextanzeige(Umgebung umgebung);
 
     // The typed text after two empty lines, read-only.
     void TextZeigen(const QString& text);

@@ -1,16 +1,9 @@
 #include "keyboard/Informationen.h"
 
-#include "app/Ruvasko.h"
-#include "app/anwendung.h"
-#include "app/programstate.h"
-#include "drill/Tastaturschreiben.h"
-#include "editor/Texteditor.h"
 #include "layout/screenclass.h"
-#include "lessons/AuswahlLektionen.h"
-#include "trainer/Schreibtrainer.h"
-#include "trainer/TrainerAssi.h"
 #include "ui/panel.h"
 #include "ui/platform.h"
+#include "ui/programstate.h"
 #include "ui/richtextfield.h"
 
 #include <QCloseEvent>
@@ -27,8 +20,8 @@ QPushButton* knopf(QWidget* parent, const QString& name, const QString& caption)
 
 } // namespace
 
-TFensterInformationen::TFensterInformationen(Anwendung& anwendung)
-    : Fenster(anwendung, QStringLiteral("FensterInformationen")) {
+TFensterInformationen::TFensterInformationen(Umgebung umgebung)
+    : Fenster(umgebung, QStringLiteral("FensterInformationen")) {
     setWindowTitle(QStringLiteral("  Kasparo 2003  -  Info"));
     QPalette silber = palette();
     silber.setColor(QPalette::Window, QColor(0xC0, 0xC0, 0xC0));
@@ -81,7 +74,6 @@ bool TFensterInformationen::DokumentZeigen(const QString& datei, QString* fehler
     InfoJa->hide();
     InfoNein->hide();
     InfoEsc->hide();
-    anwendung().FensterStart().hide();
     showMaximized();
     raise();
     activateWindow();
@@ -153,15 +145,8 @@ void TFensterInformationen::Information() {
 
 void TFensterInformationen::InfoOkClick() {
     hide();
-    // Back to the menu unless a module is still at work.
-    Anwendung& a = anwendung();
-    const bool modulLaeuft = a.FensterLektionen().isVisible() ||
-                             a.FensterTastaturschreiben().isVisible() ||
-                             a.FensterSchreibtrainer().isVisible() ||
-                             a.FensterTexteditor().isVisible() || a.FensterAssi().isVisible();
-    if (!modulLaeuft) {
-        a.FensterStart().show();
-    }
+    // Back to the menu unless a module is still at work: the application knows.
+    Q_EMIT Geschlossen();
 }
 
 void TFensterInformationen::InfoJaClick() {

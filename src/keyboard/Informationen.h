@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/fenster.h"
+#include "ui/fenster.h"
 
 class QPushButton;
 class RichTextField;
@@ -10,7 +10,7 @@ class RichTextField;
 class TFensterInformationen : public Fenster {
     Q_OBJECT
 public:
-    explicit TFensterInformationen(Anwendung& anwendung);
+    explicit TFensterInformationen(Umgebung umgebung);
 
     // Shows a rich-text document maximised, with the OK button only.
     bool DokumentZeigen(const QString& datei, QString* fehler);
@@ -24,6 +24,11 @@ public:
     void InfoNeinClick();
     void InfoEscClick();
 
+Q_SIGNALS:
+    // Closed by its OK button.
+    void Geschlossen();
+
+public:
     RichTextField* Hinweis;
     QPushButton* InfoOk;
     QPushButton* InfoJa;

@@ -1,28 +1,19 @@
 #pragma once
 
-#include "app/fenster.h"
+#include "ui/fenster.h"
 
-class TFensterTastaturschreiben;
-namespace tastei {
-struct KeyboardLayout;
-}
-
-// Never shown: determines the screen class when it is created and lays out
-// the other windows for it.
+// Never shown: determines the screen class and asks every window to lay
+// itself out for it; the application connects the request to the windows.
 class TFensterBildschirmAnpassen : public Fenster {
     Q_OBJECT
 public:
-    explicit TFensterBildschirmAnpassen(Anwendung& anwendung);
+    explicit TFensterBildschirmAnpassen(Umgebung umgebung);
 
+    // The screen class from the primary screen's width, then the layout.
     void BildschirmAufloesung();
+    // Every window again, for the current class and mode.
     void Bildschirm();
-    void NormalTastei();
-    void AuswahlFenster();
-    void AuswahlLerneinheiten();
 
-private:
-    void tastaturschreibenFenster();
-    void uebungszeilen(TFensterTastaturschreiben& f);
-    void zeilenzaehlerUndSprung(TFensterTastaturschreiben& f, int schrift);
-    void fingerwegNummern(TFensterTastaturschreiben& f, const tastei::KeyboardLayout& layout);
+Q_SIGNALS:
+    void Anordnen();
 };

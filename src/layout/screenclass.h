@@ -1,7 +1,8 @@
 #pragma once
 
-#include "app/programstate.h"
+#include "ui/programstate.h"
 
+#include <QSize>
 #include <QString>
 
 #include <array>
@@ -28,4 +29,10 @@ ScreenClass currentScreenClass(const ProgramState& state);
 // One value per class, in the order 800, 1024, 1152, 1280.
 template <typename T> T perClass(const ProgramState& state, const std::array<T, 4>& values) {
     return values[static_cast<std::size_t>(currentScreenClass(state))];
+}
+
+// The size of every window of the class.
+inline QSize fenstergroesse(const ProgramState& state) {
+    return perClass(
+        state, std::array{QSize(800, 600), QSize(1024, 768), QSize(1152, 864), QSize(1280, 960)});
 }

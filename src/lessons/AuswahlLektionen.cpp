@@ -1,13 +1,13 @@
 #include "lessons/AuswahlLektionen.h"
 
-#include "app/Ruvasko.h"
-#include "app/anwendung.h"
-#include "app/programstate.h"
 #include "drill/Tastaturschreiben.h"
+#include "layout/screenclass.h"
 #include "lessons/lektionsdatei.h"
 #include "trainer/Schreibtrainer.h"
+#include "ui/anordnen.h"
 #include "ui/panel.h"
 #include "ui/platform.h"
+#include "ui/programstate.h"
 #include "ui/richtextfield.h"
 
 #include <QCloseEvent>
@@ -49,8 +49,9 @@ bool merktBeimKlick(Liste liste) {
 
 } // namespace
 
-TFensterLektionen::TFensterLektionen(Anwendung& anwendung)
-    : Fenster(anwendung, QStringLiteral("FensterLektionen")) {
+TFensterLektionen::TFensterLektionen(Umgebung umgebung, TFensterTastaturschreiben& drill,
+                                     TFensterSchreibtrainer& trainer)
+    : Fenster(umgebung, QStringLiteral("FensterLektionen")), drill_(drill), trainer_(trainer) {
     setWindowTitle(QStringLiteral("  ... Auswahl der Lerneinheiten"));
     QPalette blau = palette();
     blau.setColor(QPalette::Window, kFensterBlau);
@@ -239,7 +240,7 @@ void TFensterLektionen::Auswahl(const QString& fileName) {
     if (fileName.isEmpty()) {
         return;
     }
-    const QString startverzeichnis = anwendung().FensterStart().StartDirectory;
+    const QString startverzeichnis = st.StartDirectory;
     if (!QDir::setCurrent(startverzeichnis)) {
         platform().message(MessageKind::Error,
                            QString::fromUtf8("Das Verzeichnis der Lerneinheiten \"%1\" kann nicht "
@@ -257,7 +258,7 @@ void TFensterLektionen::Auswahl(const QString& fileName) {
         st.NumpadMode = false;
         return;
     }
-    TFensterSchreibtrainer& trainer = anwendung().FensterSchreibtrainer();
+    TFensterSchreibtrainer& trainer = trainer_;
     const bool zeitschreiben = !box(Liste::LerneinheitenZeitschreibenPU)->isHidden();
     if (zeitschreiben || katalog::istCEinheit(fileName)) {
         st.TrainerScreenText = true;
@@ -281,7 +282,7 @@ void TFensterLektionen::Auswahl(const QString& fileName) {
         return;
     }
     Lerndatei = fileName;
-    TFensterTastaturschreiben& drill = anwendung().FensterTastaturschreiben();
+    TFensterTastaturschreiben& drill = drill_;
     QString fehler;
     const std::optional<QStringList> zeilen = drill.SkriptLaden(pfad, &fehler);
     if (!zeilen) {
@@ -297,23 +298,22 @@ void TFensterLektionen::Auswahl(const QString& fileName) {
 
 void TFensterLektionen::uebungBeginnen(const QString& titel, const QStringList& zeilen,
                                        int uebungszeilen) {
-    anwendung().FensterStart().hide();
+    Q_EMIT ModulGestartet();
     hide();
-    anwendung().FensterTastaturschreiben().EinheitUebernehmen(
-        titel, leerzeilenNormalisieren(zeilen), uebungszeilen);
+    drill_.EinheitUebernehmen(titel, leerzeilenNormalisieren(zeilen), uebungszeilen);
 }
 
 void TFensterLektionen::EigeneClick() {
     ProgramState& st = state();
     liste(Liste::LerneinheitenOfficePuSelbstMini)->hide();
-    const QString startverzeichnis = anwendung().FensterStart().StartDirectory;
+    const QString startverzeichnis = st.StartDirectory;
     QString pfad;
     while (true) {
         pfad = platform().openFileName(QStringLiteral("Eigene Lernsoftware öffnen"), kEigeneFilter,
                                        startverzeichnis);
         if (pfad.isEmpty()) {
             if (st.EditionCompact) {
-                anwendung().FensterStart().Startmenue->show();
+                zumHauptmenue();
             }
             return;
         }
@@ -326,7 +326,7 @@ void TFensterLektionen::EigeneClick() {
         st.NumpadMode = false;
     }
     Lerndatei = pfad;
-    TFensterTastaturschreiben& drill = anwendung().FensterTastaturschreiben();
+    TFensterTastaturschreiben& drill = drill_;
     QString fehler;
     const std::optional<QStringList> zeilen = drill.SkriptLaden(pfad, &fehler);
     if (!zeilen) {
@@ -367,7 +367,57 @@ void TFensterLektionen::AuswahlLeEscClick() {
 
 void TFensterLektionen::ZurueckClick() {
     hide();
-    anwendung().FensterStart().show();
+    Q_EMIT ZumStartfenster();
+}
+
+void TFensterLektionen::Anordnen() {
+    listenAnordnen();
+    menueAnordnen();
+}
+
+void TFensterLektionen::listenAnordnen() {
+    const ProgramState& s = state();
+    setFixedSize(fenstergroesse(s));
+    const auto rahmen = perClass<Rechteck>(
+        s, {{{50, 50, 380, 380}, {64, 64, 480, 480}, {71, 71, 530, 530}, {80, 80, 540, 580}}});
+    const auto feld = perClass<Rechteck>(
+        s, {{{16, 38, 350, 320}, {16, 48, 440, 400}, {20, 53, 490, 440}, {20, 59, 500, 490}}});
+    const int schrift = perClass(s, std::array{-13, -17, -18, -19});
+    const int zeilenhoehe = perClass(s, std::array{19, 19, 21, 24});
+    for (katalog::Liste l : katalog::kAlleListen) {
+        setzeRechteck(box(l), rahmen);
+        setzeSchrift(box(l), schrift);
+        QListWidget* list = liste(l);
+        setzeRechteck(list, feld);
+        setzeSchrift(list, schrift);
+        list->setStyleSheet(QStringLiteral("QListWidget::item { height: %1px; }").arg(zeilenhoehe));
+    }
+    const auto knopf = perClass<QSize>(
+        s, std::array{QSize(150, 32), QSize(180, 40), QSize(200, 44), QSize(220, 50)});
+    const int knopfOben = perClass(s, std::array{450, 580, 620, 690});
+    AuswahlOK->setGeometry(rahmen.left + feld.left, knopfOben, knopf.width(), knopf.height());
+    AuswahlESC->setGeometry(rahmen.left + rahmen.width - feld.left - knopf.width(), knopfOben,
+                            knopf.width(), knopf.height());
+    for (QWidget* w : {static_cast<QWidget*>(AuswahlOK), static_cast<QWidget*>(AuswahlESC)}) {
+        setzeSchrift(w, schrift);
+    }
+}
+
+void TFensterLektionen::menueAnordnen() {
+    const ProgramState& s = state();
+    // The school menu of the selection window: its buttons form a stack.
+    const auto menue2 = perClass<Rechteck>(
+        s, {{{52, 52, 310, 420}, {64, 64, 393, 520}, {70, 70, 430, 570}, {77, 77, 480, 630}}});
+    setzeRechteck(BoxLernsoftware, menue2);
+    const int menueSchrift = perClass(s, std::array{-15, -16, -18, -20});
+    setzeSchrift(BoxLernsoftware, menueSchrift);
+    const std::array<QPushButton*, 6> knoepfe{Tastaturschulung, SundG_Fingerwege, Handbehinderte,
+                                              Neutral,          Eigene,           Zurueck};
+    const int hoehe = (menue2.height - 40) / int(knoepfe.size());
+    for (std::size_t i = 0; i < knoepfe.size(); ++i) {
+        knoepfe[i]->setGeometry(20, 32 + int(i) * hoehe, menue2.width - 40, hoehe - 12);
+        setzeSchrift(knoepfe[i], menueSchrift);
+    }
 }
 
 void TFensterLektionen::closeEvent(QCloseEvent* event) {

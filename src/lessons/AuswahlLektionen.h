@@ -1,11 +1,13 @@
 #pragma once
 
-#include "app/fenster.h"
 #include "lessons/katalog.h"
+#include "ui/fenster.h"
 
 #include <array>
 
 class QGroupBox;
+class TFensterSchreibtrainer;
+class TFensterTastaturschreiben;
 class QListWidget;
 class QPushButton;
 
@@ -15,7 +17,8 @@ class QPushButton;
 class TFensterLektionen : public Fenster {
     Q_OBJECT
 public:
-    explicit TFensterLektionen(Anwendung& anwendung);
+    TFensterLektionen(Umgebung umgebung, TFensterTastaturschreiben& drill,
+                      TFensterSchreibtrainer& trainer);
 
     void TastaturschulungClick();
     void SchreibenUndGestaltenClick();
@@ -26,6 +29,8 @@ public:
     void AuswahlLeOKClick();
     void AuswahlLeEscClick();
     void Auswahl(const QString& fileName);
+    // Lays the window out for the screen class.
+    void Anordnen();
 
     QGroupBox* box(katalog::Liste liste) const;
     QListWidget* liste(katalog::Liste liste) const;
@@ -45,13 +50,23 @@ public:
     QPushButton* AuswahlOK;
     QPushButton* AuswahlESC;
 
+Q_SIGNALS:
+    // A unit is handed over: the start window steps back.
+    void ModulGestartet();
+    // Back to the start window as it was left.
+    void ZumStartfenster();
+
 private:
+    void listenAnordnen();
+    void menueAnordnen();
     void listeZeigen(katalog::Liste liste);
     void eintragGewaehlt(katalog::Liste liste);
     void uebungBeginnen(const QString& titel, const QStringList& zeilen, int uebungszeilen);
 
     std::array<QGroupBox*, katalog::kAlleListen.size()> boxen_{};
     std::array<QListWidget*, katalog::kAlleListen.size()> listen_{};
+    TFensterTastaturschreiben& drill_;
+    TFensterSchreibtrainer& trainer_;
 
 protected:
     // Closing the window by its frame does what its own way out does.

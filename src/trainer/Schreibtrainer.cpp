@@ -1,7 +1,5 @@
 #include "trainer/Schreibtrainer.h"
 
-#include "app/Ruvasko.h"
-#include "app/anwendung.h"
 #include "ui/panel.h"
 #include "ui/platform.h"
 #include "ui/richtextfield.h"
@@ -22,8 +20,8 @@ Panel* anzeige(QWidget* parent, const QString& name, const QString& caption) {
 
 } // namespace
 
-TFensterSchreibtrainer::TFensterSchreibtrainer(Anwendung& anwendung)
-    : Fenster(anwendung, QStringLiteral("FensterSchreibtrainer")) {
+TFensterSchreibtrainer::TFensterSchreibtrainer(Umgebung umgebung)
+    : Fenster(umgebung, QStringLiteral("FensterSchreibtrainer")) {
     setFont(QFont(QStringLiteral("Arial")));
     HinweisZeile1 = anzeige(this, QStringLiteral("HinweisZeile1"),
                             QString::fromUtf8("Die Zeilen von Textvorlage und Eingabefeld können "

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/fenster.h"
+#include "ui/fenster.h"
 
 class Panel;
 class QPushButton;
@@ -10,7 +10,7 @@ class RichTextField;
 class TFensterSchreibtrainer : public Fenster {
     Q_OBJECT
 public:
-    explicit TFensterSchreibtrainer(Anwendung& anwendung);
+    explicit TFensterSchreibtrainer(Umgebung umgebung);
 
     // Prepares the window for an exercise on the reference text in `fileName`;
     // without a name the window is an empty editor.

@@ -1,11 +1,10 @@
 #pragma once
 
-#include "app/fenster.h"
+#include "ui/fenster.h"
 
 // The settings assistant of the copy-typing trainer.
 class TFensterAssi : public Fenster {
     Q_OBJECT
 public:
-    explicit TFensterAssi(Anwendung& anwendung)
-        : Fenster(anwendung, QStringLiteral("FensterAssi")) {}
+    explicit TFensterAssi(Umgebung umgebung) : Fenster(umgebung, QStringLiteral("FensterAssi")) {}
 };

@@ -63,7 +63,7 @@ TEST(StartUp, CompactStartWindow) {
     EXPECT_TRUE(start.InfoZiffernblock->isHidden());
     EXPECT_EQ(start.KasparoLogo->text(), QStringLiteral("Kasparo"));
     EXPECT_EQ(start.Startmenue->title(), QString::fromUtf8("   Hauptmenü   "));
-    EXPECT_EQ(start.StartDirectory, QDir::currentPath());
+    EXPECT_EQ(anwendung.state().StartDirectory, QDir::currentPath());
 }
 
 TEST(StartUp, TeacherStartWindowKeepsTheKeypadButton) {

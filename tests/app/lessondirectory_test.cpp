@@ -5,8 +5,6 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
 namespace {
 
 QString makeDir(const QTemporaryDir& root, const QString& name, bool withCatalogue) {
@@ -41,23 +39,4 @@ TEST(LessonDirectory, InstalledLessonsLieBesideTheProgram) {
     const QStringList dirs = shippedLessonDirectories("/opt/kasparo/bin", "/src/kasparo/data/");
     EXPECT_EQ(dirs, (QStringList{"/opt/kasparo/share/kasparo", "/src/kasparo/data"}));
     EXPECT_EQ(shippedLessonDirectories("/usr/bin", "").size(), 1);
-}
-
-TEST(LessonDirectory, SavingStartsInTheStartDirectoryOnlyWhereItCanWrite) {
-    QTemporaryDir root;
-    const QString home = makeDir(root, "home", false);
-    const QString lessons = makeDir(root, "lessons", true);
-    EXPECT_EQ(saveDirectory(lessons, home), lessons);
-    EXPECT_TRUE(QDir(lessons).entryList(QDir::Files | QDir::Hidden).contains(kCatalogueMarker));
-    EXPECT_EQ(QDir(lessons).entryList(QDir::Files | QDir::Hidden).size(), 1); // no probe left
-    EXPECT_EQ(saveDirectory(root.filePath("fehlt"), home), home);
-    EXPECT_EQ(saveDirectory(QDir(lessons).filePath(kCatalogueMarker), home), home); // a file
-    EXPECT_EQ(saveDirectory(QString(), home), home);
-    if (geteuid() != 0) {
-        // Nobody but the superuser writes into a folder without write permission.
-        QFile::setPermissions(lessons, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-        EXPECT_EQ(saveDirectory(lessons, home), home);
-        QFile::setPermissions(lessons, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                           QFileDevice::ExeOwner);
-    }
 }

@@ -1,10 +1,10 @@
 #pragma once
 
 #include "app/anwendung.h"
-#include "app/programstate.h"
 #include "drill/Tastaturschreiben.h"
 #include "support/qtprinters.h"
 #include "support/testplatform.h"
+#include "ui/programstate.h"
 #include "ui/richtextfield.h"
 
 #include <QCoreApplication>

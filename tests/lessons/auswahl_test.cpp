@@ -41,7 +41,7 @@ protected:
         start = &anwendung->FensterStart();
         lektionen = &anwendung->FensterLektionen();
         drill = &anwendung->FensterTastaturschreiben();
-        start->StartDirectory = verzeichnis.path();
+        anwendung->state().StartDirectory = verzeichnis.path();
         start->show();
     }
 
@@ -317,12 +317,12 @@ TEST_F(Auswahl, TheResultIsSavedFromTheStartDirectoryOrElseFromHome) {
         tippe(QStringLiteral("as"));
         platform.messageAnswers = {MessageAnswer::Yes};
         drill->AbbrechenButton->click();
-        start->StartDirectory = startverzeichnis;
+        anwendung->state().StartDirectory = startverzeichnis;
         ergebnis.Speichern->click(); // the dialog is cancelled
         EXPECT_EQ(platform.fileDialogs.back().directory,
                   startverzeichnis == verzeichnis.path() ? verzeichnis.path() : QDir::homePath());
         platform.messageAnswers = {MessageAnswer::No};
         ergebnis.Beenden->click();
-        start->StartDirectory = verzeichnis.path();
+        anwendung->state().StartDirectory = verzeichnis.path();
     }
 }

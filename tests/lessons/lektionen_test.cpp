@@ -294,7 +294,7 @@ class Durchgang : public ::testing::Test {
 protected:
     void SetUp() override {
         anwendung = std::make_unique<Anwendung>(platform, Edition::Compact);
-        anwendung->FensterStart().StartDirectory = kDaten;
+        anwendung->state().StartDirectory = kDaten;
         drill = &anwendung->FensterTastaturschreiben();
         QObject::connect(drill, &TFensterTastaturschreiben::LerneinheitBeendet,
                          [this](bool regulaer) { enden.push_back(regulaer); });

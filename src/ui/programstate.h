@@ -22,6 +22,10 @@ struct ProgramState {
     bool ScreenClass1152 = false;
     bool ScreenClass1280 = false;
 
+    // The current directory at start-up: file dialogs open there, and
+    // catalogue files and information documents are opened from it.
+    QString StartDirectory;
+
     // Keyboard-writing drills.
     bool NumpadMode = false;
     bool HandImpairedMode = false;

@@ -1,30 +1,22 @@
-#include "app/fenster.h"
+#include "ui/fenster.h"
 
-#include "app/Ruvasko.h"
-#include "app/anwendung.h"
-#include "app/lessondirectory.h"
 #include "ui/platform.h"
+#include "ui/programstate.h"
 #include "ui/richtextfield.h"
+#include "ui/savedirectory.h"
 
 #include <QDir>
 #include <QGroupBox>
 
-Fenster::Fenster(Anwendung& anwendung, const QString& name) : anwendung_(anwendung) {
+Fenster::Fenster(Umgebung umgebung, const QString& name)
+    : state_(umgebung.state), platform_(umgebung.platform) {
     setObjectName(name);
-}
-
-ProgramState& Fenster::state() const {
-    return anwendung_.state();
-}
-
-Platform& Fenster::platform() const {
-    return anwendung_.platform();
 }
 
 bool Fenster::feldSpeichern(RichTextField& feld, const QString& titel, const QString& filter,
                             const QString& vorschlag, Speicherart art) {
     const QString pfad = platform().saveFileName(
-        titel, filter, saveDirectory(anwendung_.FensterStart().StartDirectory, QDir::homePath()),
+        titel, filter, saveDirectory(state_.StartDirectory, QDir::homePath()),
         vorschlag);
     if (pfad.isEmpty()) {
         return false;
@@ -58,7 +50,5 @@ bool Fenster::ungespeichertesKlaeren(RichTextField& feld, const QString& frage,
 
 void Fenster::zumHauptmenue() {
     hide();
-    TFensterStart& start = anwendung_.FensterStart();
-    start.Startmenue->show();
-    start.show();
+    Q_EMIT Hauptmenue();
 }

@@ -1,6 +1,6 @@
 #include "drill/Tastaturschreiben.h"
 
-#include "app/programstate.h"
+#include "ui/programstate.h"
 #include "keyboard/hervorhebung.h"
 #include "keyboard/schemes.h"
 #include "layout/screenclass.h"

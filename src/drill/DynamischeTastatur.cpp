@@ -1,9 +1,7 @@
 #include "drill/Tastaturschreiben.h"
 
-#include "app/anwendung.h"
-#include "app/programstate.h"
+#include "ui/programstate.h"
 #include "keyboard/hervorhebung.h"
-#include "layout/MonitorAnpassen.h"
 #include "layout/screenclass.h"
 #include "ui/panel.h"
 #include "ui/richtextfield.h"
@@ -137,7 +135,7 @@ void TFensterTastaturschreiben::getippteTasteZuruecksetzen(QChar getippt, QChar 
         leer.caption = tastei::keyDef(KeyId::Key_Leer).label.toString();
         leer.color = tastei::farbe::Silber;
         leer.fontColor = tastei::farbe::Weiss;
-        anwendung().FensterBildschirmAnpassen().NormalTastei();
+        NormalTastei();
         if (einheit_.Modus.Blindtastei) {
             BlindTastatur();
         }

@@ -1,0 +1,16 @@
+#pragma once
+
+class QWidget;
+
+// Placing a control for the screen class: the tables of the windows give
+// rectangles and font heights (written negative, as character heights).
+struct Rechteck {
+    int left, top, width, height;
+};
+
+struct Schriftzeile {
+    int top, height, font;
+};
+
+void setzeRechteck(QWidget* widget, const Rechteck& r);
+void setzeSchrift(QWidget* widget, int height);

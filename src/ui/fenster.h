@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QWidget>
+
+class Platform;
+class RichTextField;
+struct ProgramState;
+
+// What every window is given when it is made.
+struct Umgebung {
+    ProgramState& state;
+    Platform& platform;
+};
+
+// Base of the nine windows: each exists once for the whole run and is given
+// the shared state and the platform. A window reaches no window above it; it
+// goes back to the start window by the signal `Hauptmenue`, which the
+// application connects.
+class Fenster : public QWidget {
+    Q_OBJECT
+public:
+    Fenster(Umgebung umgebung, const QString& name);
+
+Q_SIGNALS:
+    // The window has closed itself for the start window with its menu.
+    void Hauptmenue();
+
+protected:
+    enum class Speicherart { Text, Rtf };
+
+    // Asks for a file, in the start directory where one can be written, and
+    // saves the field there; a failure is reported. True when it is saved.
+    bool feldSpeichern(RichTextField& feld, const QString& titel, const QString& filter,
+                       const QString& vorschlag, Speicherart art);
+    // Before leaving: what the learner wrote is kept unless the learner says
+    // otherwise. False when the learner stays.
+    bool ungespeichertesKlaeren(RichTextField& feld, const QString& frage, const QString& titel,
+                                const QString& filter, const QString& vorschlag, Speicherart art);
+    // Hides this window and asks for the start window with its menu.
+    void zumHauptmenue();
+    ProgramState& state() const { return state_; }
+    Platform& platform() const { return platform_; }
+
+private:
+    ProgramState& state_;
+    Platform& platform_;
+};

@@ -201,29 +201,15 @@ void TFensterStart::ModuleTastaturschreiben() {
     st.NumpadMode = false;
     anwendung().FensterTastaturschreiben().Zuruecksetzen();
     anwendung().FensterTastaturschreiben().NormalTastei();
-    lektionen.box(katalog::Liste::LerneinheitenZiffernblock)->hide();
-    lektionen.show();
-    lektionen.raise();
-    lektionen.activateWindow();
-    if (st.EditionSchool) {
-        lektionen.BoxLernsoftware->show();
-    } else {
-        lektionen.TastaturschulungClick();
-    }
+    lektionen.Anbieten();
 }
 
 void TFensterStart::ZiffernblockTastatur() {
     ProgramState& st = state();
-    TFensterLektionen& lektionen = anwendung().FensterLektionen();
     st.NumpadMode = true;
     st.HandImpairedMode = false;
-    lektionen.box(katalog::Liste::LerneinheitenZiffernblock)->hide();
-    lektionen.BoxLernsoftware->show();
     anwendung().FensterTastaturschreiben().Zuruecksetzen();
-    lektionen.hide();
-    lektionen.show();
-    lektionen.raise();
-    lektionen.TastaturschulungClick();
+    anwendung().FensterLektionen().ZiffernblockAnbieten();
 }
 
 void TFensterStart::SchreibtrainerClick() {
@@ -253,19 +239,7 @@ void TFensterStart::EinfachEditor() {
     st.TrainerMinutes = 0;
     st.TrainerTimeSeconds = 0;
     Startmenue->hide();
-    trainer.ZeitAnzeige->hide();
-    trainer.TextVorgabe(QString());
-    trainer.setWindowTitle(QStringLiteral(" Kasparo  2003          Einfacher Texteditor "));
-    trainer.HinweisZeile1->hide();
-    trainer.KlickMitKorrektur->show();
-    trainer.Texteingabe->setReadOnly(false);
-    trainer.Texteingabe->clearText();
-    trainer.Texteingabe->setModified(false);
-    trainer.Texteingabe->setTextFont(QStringLiteral("Courier New"),
-                                     perClass(st, std::array{-16, -19, -21, -23}));
-    trainer.raise();
-    trainer.activateWindow();
-    trainer.Texteingabe->setFocus();
+    trainer.EinfachenEditorOeffnen();
 }
 
 void TFensterStart::FormClick() {

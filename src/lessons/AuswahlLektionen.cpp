@@ -160,6 +160,27 @@ void TFensterLektionen::eintragGewaehlt(Liste liste) {
     }
 }
 
+void TFensterLektionen::Anbieten() {
+    box(Liste::LerneinheitenZiffernblock)->hide();
+    show();
+    raise();
+    activateWindow();
+    if (state().EditionSchool) {
+        BoxLernsoftware->show();
+    } else {
+        TastaturschulungClick();
+    }
+}
+
+void TFensterLektionen::ZiffernblockAnbieten() {
+    box(Liste::LerneinheitenZiffernblock)->hide();
+    BoxLernsoftware->show();
+    hide();
+    show();
+    raise();
+    TastaturschulungClick();
+}
+
 void TFensterLektionen::TastaturschulungClick() {
     BoxLernsoftware->hide();
     for (Liste liste : katalog::kAlleListen) {
@@ -271,12 +292,9 @@ void TFensterLektionen::Auswahl(const QString& fileName) {
         if (!zeitschreiben) {
             Lerndatei = fileName;
         }
-        trainer.show();
-        trainer.TextVorgabe(pfad);
-        trainer.setWindowTitle(zeitschreiben ? QStringLiteral("      10-Minuten-Schreiben")
-                                             : katalog::schreibtrainerTitel(fileName, false));
-        trainer.ZeilenNummernAnzeige->show();
-        trainer.BeendenSchreiben->show();
+        trainer.AbschreibtextOeffnen(pfad, zeitschreiben
+                                               ? QStringLiteral("      10-Minuten-Schreiben")
+                                               : katalog::schreibtrainerTitel(fileName, false));
         box(Liste::LerneinheitenZeitschreibenPU)->hide();
         hide();
         return;

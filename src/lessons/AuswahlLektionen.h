@@ -20,6 +20,10 @@ public:
     TFensterLektionen(Umgebung umgebung, TFensterTastaturschreiben& drill,
                       TFensterSchreibtrainer& trainer);
 
+    // Offered from the start window: the edition's list, or the school menu.
+    void Anbieten();
+    // Offered from the start window's keypad button: the keypad list.
+    void ZiffernblockAnbieten();
     void TastaturschulungClick();
     void SchreibenUndGestaltenClick();
     void TastaturschulungHandbehinderteClick();

@@ -1,5 +1,6 @@
 #include "trainer/Schreibtrainer.h"
 
+#include "layout/screenclass.h"
 #include "ui/panel.h"
 #include "ui/platform.h"
 #include "ui/richtextfield.h"
@@ -73,6 +74,30 @@ void TFensterSchreibtrainer::TextVorgabe(const QString& fileName) {
     Texteingabe->setTextFont(QStringLiteral("Arial"), -23);
     Texteingabe->setModified(false);
     Texteingabe->setFocus();
+}
+
+void TFensterSchreibtrainer::EinfachenEditorOeffnen() {
+    ZeitAnzeige->hide();
+    TextVorgabe(QString());
+    setWindowTitle(QStringLiteral(" Kasparo  2003          Einfacher Texteditor "));
+    HinweisZeile1->hide();
+    KlickMitKorrektur->show();
+    Texteingabe->setReadOnly(false);
+    Texteingabe->clearText();
+    Texteingabe->setModified(false);
+    Texteingabe->setTextFont(QStringLiteral("Courier New"),
+                             perClass(state(), std::array{-16, -19, -21, -23}));
+    raise();
+    activateWindow();
+    Texteingabe->setFocus();
+}
+
+void TFensterSchreibtrainer::AbschreibtextOeffnen(const QString& pfad, const QString& titel) {
+    show();
+    TextVorgabe(pfad);
+    setWindowTitle(titel);
+    ZeilenNummernAnzeige->show();
+    BeendenSchreiben->show();
 }
 
 void TFensterSchreibtrainer::BeendenSchreibenClick() {

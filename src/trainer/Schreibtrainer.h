@@ -16,6 +16,10 @@ public:
     // without a name the window is an empty editor.
     void TextVorgabe(const QString& fileName);
     void BeendenSchreibenClick();
+    // The window as the plain editor: an empty field to write in.
+    void EinfachenEditorOeffnen();
+    // A copy text of the catalogue, or the ten-minute writing, under `titel`.
+    void AbschreibtextOeffnen(const QString& pfad, const QString& titel);
 
     RichTextField* Vorgabetext;
     RichTextField* Texteingabe;

@@ -333,7 +333,6 @@ TEST_F(Durchgang, EveryDrillUnitIsTypedToItsRegularEnd) {
         SetUp();
         platform.messages.clear();
         anwendung->FensterLektionen().Auswahl(datei);
-        ProgramState& st = anwendung->state();
         int anschlaege = 0;
         while (enden.empty() && anschlaege < 20000) {
             ASSERT_GE(drill->zustand().CharPos, 1) << datei.toStdString();

@@ -1,9 +1,9 @@
 #include "drill/Tastaturschreiben.h"
 
-#include "ui/programstate.h"
 #include "keyboard/hervorhebung.h"
 #include "layout/screenclass.h"
 #include "ui/panel.h"
+#include "ui/programstate.h"
 
 #include <QGroupBox>
 #include <QPushButton>

@@ -1,6 +1,7 @@
 #include "drill/Tastaturschreiben.h"
 
 #include "drill/wortaufbau.h"
+#include "keyboard/Bildschirmtastatur.h"
 #include "keyboard/keygeometry.h"
 #include "layout/screenclass.h"
 #include "ui/anordnen.h"
@@ -9,7 +10,6 @@
 #include "ui/richtextfield.h"
 
 #include <QFontMetrics>
-#include <QFontMetricsF>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -222,42 +222,9 @@ void TFensterTastaturschreiben::uebungszeilenAnordnen() {
 
 void TFensterTastaturschreiben::NormalTastei() {
     const ProgramState& s = state();
-    const tastei::KeyboardLayout layout =
+    NormalTastatur->Anordnen(
         tastei::NormalTastei(currentScreenClass(s),
-                             tastei::rowStartsFor(zustand().Modus.Blindtastei, s.HandImpairedMode));
-    NormalTastatur->setGeometry(layout.group);
-    setzeSchrift(NormalTastatur, perClass(s, std::array{-13, -16, -18, -20}));
-    Tastaturbild.place(layout);
-    TastenSchrifthoehe = layout.keyFontHeight;
-    for (Panel* taste : Taste) {
-        taste->setFont(QStringLiteral("Arial"), layout.keyFontHeight, true);
-    }
-    WegTaste->resize(layout.wegTaste);
-    WegTaste->setFont(QStringLiteral("Arial"), layout.keyFontHeight, true);
-    fingerwegNummern(layout);
+                             tastei::rowStartsFor(zustand().Modus.Blindtastei, s.HandImpairedMode)),
+        perClass(s, std::array{-13, -16, -18, -20}));
     TastaturZeigen();
-}
-
-void TFensterTastaturschreiben::fingerwegNummern(const tastei::KeyboardLayout& layout) {
-    // The numbers 1 to 11 of the finger paths stand over the home-row columns,
-    // set with blanks in a font of fixed width.
-    using tastei::KeyId;
-    const std::array<KeyId, 11> spalten{KeyId::Key_A, KeyId::Key_S,  KeyId::Key_D, KeyId::Key_F,
-                                        KeyId::Key_G, KeyId::Key_H,  KeyId::Key_J, KeyId::Key_K,
-                                        KeyId::Key_L, KeyId::Key_Oe, KeyId::Key_Ae};
-    const QRect ziffern = layout[KeyId::Key_1];
-    const int hoehe = std::max(14, ziffern.top() - 20);
-    NummernFingerwege->setGeometry(0, ziffern.top() - hoehe - 2, layout.group.width(), hoehe);
-    NummernFingerwege->setFont(QStringLiteral("Courier New"), -(hoehe * 4 / 5), true);
-    NummernFingerwege->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    const qreal zeichenbreite =
-        std::max<qreal>(1, QFontMetricsF(NummernFingerwege->font()).horizontalAdvance('0'));
-    QString text;
-    for (std::size_t i = 0; i < spalten.size(); ++i) {
-        const QString nummer = QString::number(i + 1);
-        const qreal mitte = layout[spalten[i]].center().x() - NummernFingerwege->frameWidth();
-        const int anfang = qRound(mitte / zeichenbreite - nummer.size() / 2.0);
-        text += QString(std::max<qsizetype>(1, anfang - text.size()), QLatin1Char(' ')) + nummer;
-    }
-    NummernFingerwege->setCaption(text);
 }

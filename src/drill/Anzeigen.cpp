@@ -13,7 +13,8 @@
 // lines, the line counter and the timed holds.
 
 void TFensterTastaturschreiben::bereichZeigen(QGroupBox* bereich) {
-    for (QGroupBox* b : {NormalTastatur, NormalzeilenFeld, Rasterzeilenfeld, WortaufbauFeld}) {
+    for (QGroupBox* b : std::initializer_list<QGroupBox*>{NormalTastatur, NormalzeilenFeld,
+                                                          Rasterzeilenfeld, WortaufbauFeld}) {
         b->setVisible(b == bereich);
     }
 }
@@ -49,9 +50,11 @@ void TFensterTastaturschreiben::Zuruecksetzen() {
     for (QWidget* w : std::initializer_list<QWidget*>{
              NormalzeileReturn, RasterzeileReturn, WortaufbauReturn, NormalzeileBack,
              RasterzeileBack, WortaufbauBack, TasteiZeileButton, InfoFeld, StoppStart, Zusatzuebung,
-             GeheZuZeile, WegTaste, NummernFingerwege}) {
+             GeheZuZeile}) {
         w->hide();
     }
+    NormalTastatur->WegTasteVerbergen();
+    NormalTastatur->NummernZeigen(false);
     for (QWidget* w :
          std::initializer_list<QWidget*>{AbbrechenButton, Uhr, Zeilennummern, KlickZeile}) {
         w->show();

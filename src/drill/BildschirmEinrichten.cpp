@@ -149,9 +149,9 @@ void TFensterTastaturschreiben::modusSetzen(const DrillMode& modus, Befehl befeh
         st.NumpadMode = false;
     }
     if (modus.tastaturUebung()) {
-        NummernFingerwege->setVisible(st.HandImpairedMode);
+        NormalTastatur->NummernZeigen(st.HandImpairedMode);
     } else if (modus.Wortaufbau || modus.Rasterzeile || modus.Normalzeile) {
-        NummernFingerwege->hide();
+        NormalTastatur->NummernZeigen(false);
     }
 }
 
@@ -333,7 +333,7 @@ TFensterTastaturschreiben::Schritt TFensterTastaturschreiben::fingerweg(QString&
         return Schritt::Stopp;
     }
     schemaWechsel(Befehl::Weg);
-    NummernFingerwege->hide();
+    NormalTastatur->NummernZeigen(false);
     FingerWegZeigen(*zeichen);
     if (einheit_.ScriptLineIndex + 1 >= Skriptzeilenzahl()) {
         TastaturschreibenBeenden(true);

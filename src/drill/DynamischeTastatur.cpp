@@ -1,9 +1,9 @@
 #include "drill/Tastaturschreiben.h"
 
-#include "ui/programstate.h"
 #include "keyboard/hervorhebung.h"
 #include "layout/screenclass.h"
 #include "ui/panel.h"
+#include "ui/programstate.h"
 #include "ui/richtextfield.h"
 
 #include <QGroupBox>
@@ -57,8 +57,9 @@ bool TFensterTastaturschreiben::inTeiltastei() const {
 
 void TFensterTastaturschreiben::tasteMalen(KeyId taste, bool zweitbelegung, KeyLook look) {
     const ProgramState& st = state();
-    Tastaturbild.paint(taste, zweitbelegung, look,
-                       {einheit_.Modus.Blindtastei, st.NumpadMode, einheit_.ExpectedChar});
+    NormalTastatur->Tastaturbild.paint(
+        taste, zweitbelegung, look,
+        {einheit_.Modus.Blindtastei, st.NumpadMode, einheit_.ExpectedChar});
 }
 
 void TFensterTastaturschreiben::DynamischeTastatur(int key) {
@@ -131,7 +132,7 @@ void TFensterTastaturschreiben::getippteTasteZuruecksetzen(QChar getippt, QChar 
         wegZurueck(getippt, naechstes);
     }
     if (tastei::istAkzentbuchstabe(getippt)) {
-        tastei::KeyState& leer = Tastaturbild[KeyId::Key_Leer];
+        tastei::KeyState& leer = NormalTastatur->Tastaturbild[KeyId::Key_Leer];
         leer.caption = tastei::keyDef(KeyId::Key_Leer).label.toString();
         leer.color = tastei::farbe::Silber;
         leer.fontColor = tastei::farbe::Weiss;
@@ -248,7 +249,7 @@ void TFensterTastaturschreiben::akzentMarkieren(QChar zeichen) {
         if (einheit_.Modus.Teiltastei && !st.HandImpairedMode) {
             wegHin(zeichen);
         }
-        tastei::KeyState& leer = Tastaturbild[KeyId::Key_Leer];
+        tastei::KeyState& leer = NormalTastatur->Tastaturbild[KeyId::Key_Leer];
         leer.caption = tastei::kReihenfolge;
         leer.color = tastei::farbe::Blau;
         leer.fontColor = tastei::farbe::Weiss;
@@ -273,12 +274,12 @@ void TFensterTastaturschreiben::akzentMarkieren(QChar zeichen) {
             wegHin(zeichen);
         }
         if (zeichen == kAt && st.NumpadMode) {
-            Tastaturbild[KeyId::Key_Back].geometry.moveLeft(
-                Tastaturbild[KeyId::Key_F].geometry.left());
+            NormalTastatur->Tastaturbild[KeyId::Key_Back].geometry.moveLeft(
+                NormalTastatur->Tastaturbild[KeyId::Key_F].geometry.left());
         }
         if (zeichen == QLatin1Char('*') && st.NumpadMode) {
             tasteMalen(KeyId::Key_S, true, markiert);
-            Tastaturbild[KeyId::Key_S].caption = QStringLiteral("*");
+            NormalTastatur->Tastaturbild[KeyId::Key_S].caption = QStringLiteral("*");
         } else {
             tasteMalen(*taste, tastei::istZweitbelegung(zeichen), markiert);
         }
@@ -288,7 +289,7 @@ void TFensterTastaturschreiben::akzentMarkieren(QChar zeichen) {
                 einheit_.CorrectionMode = Korrekturmodus::Ausgesetzt;
             }
         } else if (zeichen == kTab && st.NumpadMode) {
-            tastei::KeyState& punkt = Tastaturbild[KeyId::Key_Punkt];
+            tastei::KeyState& punkt = NormalTastatur->Tastaturbild[KeyId::Key_Punkt];
             punkt.color = tastei::farbe::Rot;
             punkt.fontColor = tastei::farbe::Weiss;
             punkt.caption = tastei::keyDef(KeyId::Key_Tab).label.toString();
@@ -314,18 +315,6 @@ void TFensterTastaturschreiben::umschalttastenMarkieren() {
     }
 }
 
-void TFensterTastaturschreiben::wegTasteAufstellen(KeyId heimtaste, QPoint ort, bool akzent) {
-    // The walking key is the finger: labelled with its home key, in its colour.
-    const tastei::KeyDef& heim = tastei::keyDef(heimtaste);
-    WegTaste->setCaption(akzent ? QStringLiteral("ö") : heim.label.toString());
-    WegTaste->setColor(tastei::fingerColor(heim.finger));
-    WegTaste->setFontColor(tastei::shownLabelColor(heimtaste));
-    TastaturZeigen();
-    WegTaste->move(ort);
-    WegTaste->show();
-    WegTaste->raise();
-}
-
 void TFensterTastaturschreiben::wegHin(QChar zeichen) {
     const auto weg = tastei::fingerwegFuer(zeichen);
     const auto ziel = tastei::istAkzentbuchstabe(zeichen) ? std::optional(KeyId::Key_Acc)
@@ -333,15 +322,18 @@ void TFensterTastaturschreiben::wegHin(QChar zeichen) {
     if (!weg || !ziel) {
         return;
     }
-    const QRect heim = Tastaturbild[weg->heimtaste].geometry;
-    const QPoint schritt =
-        tastei::wegschritt(heim.topLeft(), Tastaturbild[*ziel].geometry.topLeft(), weg->teiler);
-    wegTasteAufstellen(weg->heimtaste, heim.topLeft(), tastei::istAkzentbuchstabe(zeichen));
+    const QRect heim = NormalTastatur->Tastaturbild[weg->heimtaste].geometry;
+    const QPoint schritt = tastei::wegschritt(
+        heim.topLeft(), NormalTastatur->Tastaturbild[*ziel].geometry.topLeft(), weg->teiler);
+    QPoint ort = heim.topLeft();
+    TastaturZeigen();
+    NormalTastatur->WegTasteAufstellen(weg->heimtaste, ort, tastei::istAkzentbuchstabe(zeichen));
     for (int i = 0; i < weg->schritte; ++i) {
-        WegTaste->move(WegTaste->pos() + schritt);
+        ort += schritt;
+        NormalTastatur->WegTasteBewegen(ort);
         Pause(weg->warteHin);
     }
-    WegTaste->hide();
+    NormalTastatur->WegTasteVerbergen();
 }
 
 void TFensterTastaturschreiben::wegZurueck(QChar getippt, QChar naechstes) {
@@ -350,17 +342,20 @@ void TFensterTastaturschreiben::wegZurueck(QChar getippt, QChar naechstes) {
     if (!weg || !taste || tastei::istAkzentbuchstabe(getippt)) {
         return;
     }
-    const QRect heim = Tastaturbild[weg->heimtaste].geometry;
-    const QRect ziel = Tastaturbild[*taste].geometry;
+    const QRect heim = NormalTastatur->Tastaturbild[weg->heimtaste].geometry;
+    const QRect ziel = NormalTastatur->Tastaturbild[*taste].geometry;
     const QPoint schritt = tastei::wegschritt(heim.topLeft(), ziel.topLeft(), weg->teiler);
-    wegTasteAufstellen(weg->heimtaste, ziel.topLeft(), false);
+    QPoint ort = ziel.topLeft();
+    TastaturZeigen();
+    NormalTastatur->WegTasteAufstellen(weg->heimtaste, ort, false);
     for (int i = 0; i < weg->schritte; ++i) {
-        WegTaste->move(WegTaste->pos() - schritt);
+        ort -= schritt;
+        NormalTastatur->WegTasteBewegen(ort);
         Pause(weg->warteZurueck);
     }
     if (!tastei::kHomeRowChars.contains(naechstes)) {
-        WegTaste->move(heim.topLeft());
+        NormalTastatur->WegTasteBewegen(heim.topLeft());
         Pause(200);
     }
-    WegTaste->hide();
+    NormalTastatur->WegTasteVerbergen();
 }

@@ -225,7 +225,7 @@ void TFensterTastaturschreiben::TastaturschreibenBeenden(bool regulaer) {
     }
     if (blind) {
         st.HandImpairedMode = false;
-        NummernFingerwege->hide();
+        NormalTastatur->NummernZeigen(false);
         Q_EMIT NeuAnordnen();
     }
     Zusatzuebung->hide();

@@ -1,5 +1,6 @@
 #include "drill/Tastaturschreiben.h"
 
+#include "keyboard/Bildschirmtastatur.h"
 #include "ui/filledgroupbox.h"
 #include "ui/panel.h"
 #include "ui/platform.h"
@@ -67,11 +68,7 @@ TFensterTastaturschreiben::TFensterTastaturschreiben(Umgebung umgebung)
     Texteingabefeld->installEventFilter(this);
     Texteingabefeld->viewport()->installEventFilter(this);
 
-    NormalTastatur = bereich(this, QStringLiteral("NormalTastatur"), QString());
-    NummernFingerwege = tafel(NormalTastatur, QStringLiteral("NummernFingerwege"), QString(),
-                              kFensterGrau, Panel::Bevel::Flat);
-    NummernFingerwege->hide();
-    tastaturAnlegen();
+    NormalTastatur = new Bildschirmtastatur(this);
 
     NormalzeilenFeld =
         bereich(this, QStringLiteral("NormalzeilenFeld"), QStringLiteral("  Normalzeile  "));

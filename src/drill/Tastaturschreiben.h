@@ -3,7 +3,7 @@
 #include "drill/einheitszustand.h"
 #include "drill/normalzeile.h"
 #include "drill/steuerzeile.h"
-#include "keyboard/keyboardpicture.h"
+#include "keyboard/Bildschirmtastatur.h"
 #include "keyboard/schemes.h"
 #include "ui/fenster.h"
 
@@ -112,7 +112,7 @@ public:
 
     RichTextField* Steuerdatei;
     RichTextField* Texteingabefeld;
-    QGroupBox* NormalTastatur;
+    Bildschirmtastatur* NormalTastatur;
     QGroupBox* NormalzeilenFeld;
     QGroupBox* Rasterzeilenfeld;
     QGroupBox* WortaufbauFeld;
@@ -131,7 +131,6 @@ public:
     Panel* InfoZeile4;
     Panel* InfoZeile5;
     Panel* StoppStart;
-    Panel* NummernFingerwege;
     QPushButton* TasteiZeileButton;
     Panel* Zusatzuebung;
     Panel* Uhr;
@@ -157,12 +156,7 @@ public:
     Panel* FarbeMitteRechts;
     Panel* FarbeUntenRechts;
 
-    // The on-screen keyboard: one panel per key, the finger walking a path,
-    // and the picture they show.
-    std::array<Panel*, tastei::kKeyCount> Taste{};
-    int TastenSchrifthoehe = -40;
-    Panel* WegTaste;
-    tastei::KeyboardPicture Tastaturbild;
+    // Shows the keyboard picture on the on-screen keyboard.
     void TastaturZeigen();
     // The keypad scheme shows the Tab on its point key; the right arrow then types it.
     bool punktTasteAlsTab() const;
@@ -181,7 +175,6 @@ private:
     enum class Linienart { Normal, Raster, Wort };
 
     void uebungsanzeigenAnlegen();
-    void tastaturAnlegen();
     tastei::SchemeState schemaZustand() const;
     void punktTasteZuruecksetzen();
     tastei::KeyLook schemaLook() const;
@@ -193,7 +186,6 @@ private:
     void naechsteTasteMarkieren();
     void akzentMarkieren(QChar zeichen);
     void umschalttastenMarkieren();
-    void wegTasteAufstellen(tastei::KeyId heimtaste, QPoint ort, bool akzent);
     void wegHin(QChar zeichen);
     void anleitungBeginnen();
     void anleitungBeenden();
@@ -234,7 +226,6 @@ private:
     TFensterInformationen* informationen_ = nullptr;
     void uebungszeilenAnordnen();
     void zeilenzaehlerUndSprung(int schrift);
-    void fingerwegNummern(const tastei::KeyboardLayout& layout);
     // Keys typed while the drill is busy, judged once it is done.
     std::deque<QChar> warteschlange_;
     int beschaeftigt_ = 0;

@@ -74,12 +74,13 @@ TEST_P(Fensteraufbau, HiddenKeysVanishIntoTheKeyboardArea) {
     starte({QStringLiteral("//Blindtastei"), QStringLiteral("asdf")});
     const QImage bild = fenster->NormalTastatur->grab().toImage();
     // Hidden keys are silver; so must the area be where no key lies.
-    const QRect p = fenster->Taste[tastei::indexOf(tastei::KeyId::Key_P)]->geometry();
-    ASSERT_EQ(fenster->Tastaturbild[tastei::KeyId::Key_P].look, tastei::KeyLook::Hidden);
+    const QRect p = fenster->NormalTastatur->taste(tastei::KeyId::Key_P)->geometry();
+    ASSERT_EQ(fenster->NormalTastatur->Tastaturbild[tastei::KeyId::Key_P].look,
+              tastei::KeyLook::Hidden);
     EXPECT_EQ(bild.pixelColor(p.center()), tastei::farbe::Silber);
-    const QRect leer = fenster->Taste[tastei::indexOf(tastei::KeyId::Key_Leer)]->geometry();
+    const QRect leer = fenster->NormalTastatur->taste(tastei::KeyId::Key_Leer)->geometry();
     EXPECT_EQ(bild.pixelColor(leer.left() - 4, leer.center().y()), tastei::farbe::Silber);
-    EXPECT_EQ(fenster->NummernFingerwege->color(), QColor(Qt::white));
+    EXPECT_EQ(fenster->NormalTastatur->nummernFingerwege()->color(), QColor(Qt::white));
     EXPECT_EQ(fenster->InfoFeld->title(), QStringLiteral("  Informationen  "));
 }
 

@@ -264,7 +264,7 @@ TEST_F(Interpreter, HandImpairedLessonKeepsItsKeySet) {
     EXPECT_TRUE(st().HandImpairedMode);
     EXPECT_TRUE(fenster->StoppStart->isHidden()); // second line of a hand-impaired lesson
     EXPECT_EQ(z().TeilKeySet, QStringLiteral("xa"));
-    EXPECT_FALSE(fenster->NummernFingerwege->isHidden());
+    EXPECT_FALSE(fenster->NormalTastatur->nummernFingerwege()->isHidden());
 }
 
 TEST_F(Interpreter, NothingLeftToTypeEndsTheUnit) {

@@ -73,7 +73,7 @@ TEST_F(Steuerung, GoToLineIntoAPartialBlockRestoresItsKeyboardAndCorrection) {
     EXPECT_TRUE(z().Modus.Teiltastei);
     EXPECT_EQ(z().TeilKeySet, QString::fromUtf8("erasdfjklö"));
     EXPECT_EQ(z().CorrectionMode, Korrekturmodus::Ein);
-    EXPECT_EQ(fenster->Tastaturbild[KeyId::Key_R].look, tastei::KeyLook::Marked);
+    EXPECT_EQ(fenster->NormalTastatur->Tastaturbild[KeyId::Key_R].look, tastei::KeyLook::Marked);
     EXPECT_EQ(feld(), QStringLiteral("as\n"));
     EXPECT_EQ(fenster->Zeilennummern->caption(), QStringLiteral(" Zeile 4 von Zeile 4"));
     tippe(QStringLiteral("rede"));
@@ -90,7 +90,7 @@ TEST_F(Steuerung, GoToLineZeroRestartsTheUnit) {
     EXPECT_TRUE(z().Modus.Volltastei);
     EXPECT_EQ(z().ScriptLineIndex, 2);
     EXPECT_EQ(z().CorrectionMode, Korrekturmodus::Aus);
-    EXPECT_EQ(fenster->Tastaturbild[KeyId::Key_A].look, tastei::KeyLook::Marked);
+    EXPECT_EQ(fenster->NormalTastatur->Tastaturbild[KeyId::Key_A].look, tastei::KeyLook::Marked);
     EXPECT_EQ(fenster->Zeilennummern->caption(), QStringLiteral(" Zeile 1 von Zeile 4"));
 }
 
@@ -168,8 +168,8 @@ TEST_F(Steuerung, FingerPathOfTheDollarBlinksBetweenTheKeys) {
     std::vector<QString> d;
     platform.duringPause = [&](int ms) {
         if (ms == 900) {
-            vier.push_back(fenster->Taste[tastei::indexOf(KeyId::Key_4)]->caption());
-            d.push_back(fenster->Taste[tastei::indexOf(KeyId::Key_D)]->caption());
+            vier.push_back(fenster->NormalTastatur->taste(KeyId::Key_4)->caption());
+            d.push_back(fenster->NormalTastatur->taste(KeyId::Key_D)->caption());
         }
     };
     fenster->FingerWegZeigen(QStringLiteral("$"));
@@ -204,8 +204,8 @@ TEST_F(Steuerung, TheHomeRowIntroductionBlocksInputThroughout) {
     fenster->Grundstellung();
     EXPECT_EQ(std::count(gesperrt.begin(), gesperrt.end(), false), 0);
     EXPECT_FALSE(z().InputBlocked);
-    EXPECT_EQ(fenster->Tastaturbild[KeyId::Key_A].look, tastei::KeyLook::Shown);
-    EXPECT_EQ(fenster->Tastaturbild[KeyId::Key_Oe].caption, QString::fromUtf8("Ö"));
+    EXPECT_EQ(fenster->NormalTastatur->Tastaturbild[KeyId::Key_A].look, tastei::KeyLook::Shown);
+    EXPECT_EQ(fenster->NormalTastatur->Tastaturbild[KeyId::Key_Oe].caption, QString::fromUtf8("Ö"));
     EXPECT_TRUE(fenster->InfoFeld->isHidden());
 }
 

@@ -5,18 +5,18 @@
 #include <QGroupBox>
 
 // The panels of the on-screen keyboard show what the lesson's scheme asks for.
-using Bildschirmtastatur = Lektion;
+using Tastaturanzeige = Lektion;
 using tastei::KeyId;
 
 namespace {
 
 Panel* panel(TFensterTastaturschreiben* f, KeyId key) {
-    return f->Taste[tastei::indexOf(key)];
+    return f->NormalTastatur->taste(key);
 }
 
 } // namespace
 
-TEST_F(Bildschirmtastatur, FullKeyboardShowsEveryKeyInItsFingerColour) {
+TEST_F(Tastaturanzeige, FullKeyboardShowsEveryKeyInItsFingerColour) {
     starte({QStringLiteral("//Volltastei"), QStringLiteral("asdf")});
     EXPECT_EQ(fenster->NormalTastatur->title(),
               QStringLiteral("  Dynamisches Tasteischema als Volltastei  "));
@@ -31,10 +31,10 @@ TEST_F(Bildschirmtastatur, FullKeyboardShowsEveryKeyInItsFingerColour) {
     const auto layout = tastei::NormalTastei(ScreenClass::C1024, tastei::RowStarts::Staggered);
     EXPECT_EQ(fenster->NormalTastatur->geometry(), layout.group);
     EXPECT_EQ(panel(fenster, KeyId::Key_Q)->geometry(), layout[KeyId::Key_Q]);
-    EXPECT_TRUE(fenster->NummernFingerwege->isHidden());
+    EXPECT_TRUE(fenster->NormalTastatur->nummernFingerwege()->isHidden());
 }
 
-TEST_F(Bildschirmtastatur, BlindSchemeAlignsTheRowsAndSwitchingBackStaggersThem) {
+TEST_F(Tastaturanzeige, BlindSchemeAlignsTheRowsAndSwitchingBackStaggersThem) {
     starte({QStringLiteral("//Blindtastei"), QStringLiteral("asdf"), QStringLiteral("//Volltastei"),
             QStringLiteral("jklö")});
     const auto aligned = tastei::NormalTastei(ScreenClass::C1024, tastei::RowStarts::Aligned);
@@ -52,7 +52,7 @@ TEST_F(Bildschirmtastatur, BlindSchemeAlignsTheRowsAndSwitchingBackStaggersThem)
     EXPECT_EQ(panel(fenster, KeyId::Key_F)->caption(), QStringLiteral("F"));
 }
 
-TEST_F(Bildschirmtastatur, PartialSchemeLabelsOnlyTheKeysOfItsSet) {
+TEST_F(Tastaturanzeige, PartialSchemeLabelsOnlyTheKeysOfItsSet) {
     starte({QStringLiteral("//Teiltastei: er"), QStringLiteral("der")});
     EXPECT_EQ(panel(fenster, KeyId::Key_E)->caption(), QStringLiteral("E"));
     EXPECT_EQ(panel(fenster, KeyId::Key_R)->caption(), QStringLiteral("R"));
@@ -61,33 +61,33 @@ TEST_F(Bildschirmtastatur, PartialSchemeLabelsOnlyTheKeysOfItsSet) {
     EXPECT_EQ(panel(fenster, KeyId::Key_T)->color(), tastei::farbe::Weiss);
 }
 
-TEST_F(Bildschirmtastatur, HandImpairedLessonsShowTheFingerPathNumbers) {
+TEST_F(Tastaturanzeige, HandImpairedLessonsShowTheFingerPathNumbers) {
     starte({QStringLiteral("//Ha"), QStringLiteral("//Teiltastei: er"), QStringLiteral("der")});
-    EXPECT_FALSE(fenster->NummernFingerwege->isHidden());
-    const QString nummern = fenster->NummernFingerwege->caption();
+    EXPECT_FALSE(fenster->NormalTastatur->nummernFingerwege()->isHidden());
+    const QString nummern = fenster->NormalTastatur->nummernFingerwege()->caption();
     EXPECT_TRUE(nummern.contains(QStringLiteral(" 1 ")));
     EXPECT_TRUE(nummern.trimmed().endsWith(QStringLiteral("11")));
     const auto aligned = tastei::NormalTastei(ScreenClass::C1024, tastei::RowStarts::Aligned);
     EXPECT_EQ(panel(fenster, KeyId::Key_A)->geometry(), aligned[KeyId::Key_A]);
 }
 
-TEST_F(Bildschirmtastatur, KeypadSchemeAndItsTabOnThePointKey) {
+TEST_F(Tastaturanzeige, KeypadSchemeAndItsTabOnThePointKey) {
     starte({QStringLiteral("//Ziffernblock"), QStringLiteral("4\t5")});
     EXPECT_EQ(fenster->NormalTastatur->title(),
               QStringLiteral("  Dynamisches Tasteischema als Ziffernblock-Tastei  "));
     EXPECT_EQ(panel(fenster, KeyId::Key_D)->caption(), QString::fromUtf8("÷"));
     EXPECT_FALSE(fenster->punktTasteAlsTab());
-    fenster->Tastaturbild[KeyId::Key_Punkt].caption =
+    fenster->NormalTastatur->Tastaturbild[KeyId::Key_Punkt].caption =
         tastei::keyDef(KeyId::Key_Tab).label.toString();
     EXPECT_TRUE(fenster->punktTasteAlsTab());
 }
 
-TEST_F(Bildschirmtastatur, ATypedTabRestoresThePointKeyOfTheKeypad) {
+TEST_F(Tastaturanzeige, ATypedTabRestoresThePointKeyOfTheKeypad) {
     starte({QStringLiteral("//Ziffernblock"), QStringLiteral("4"), QStringLiteral("//Normalzeile"),
             QStringLiteral("1\t2 3")});
     zeileFertig();
     ASSERT_TRUE(z().Modus.Normalzeile);
-    fenster->Tastaturbild[KeyId::Key_Punkt].caption =
+    fenster->NormalTastatur->Tastaturbild[KeyId::Key_Punkt].caption =
         tastei::keyDef(KeyId::Key_Tab).label.toString();
     taste(Qt::Key_Right); // the right arrow types the Tab the point key shows
     EXPECT_EQ(feld(), QString());

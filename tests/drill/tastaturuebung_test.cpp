@@ -13,13 +13,13 @@ using tastei::KeyLook;
 namespace {
 
 KeyLook look(TFensterTastaturschreiben* f, KeyId key) {
-    return f->Tastaturbild[key].look;
+    return f->NormalTastatur->Tastaturbild[key].look;
 }
 
 std::vector<KeyId> markiert(TFensterTastaturschreiben* f) {
     std::vector<KeyId> keys;
     for (std::size_t i = 0; i < tastei::kKeyCount; ++i) {
-        if (f->Tastaturbild.keys[i].look == KeyLook::Marked) {
+        if (f->NormalTastatur->Tastaturbild.keys[i].look == KeyLook::Marked) {
             keys.push_back(tastei::keyAt(i));
         }
     }
@@ -31,7 +31,7 @@ std::vector<KeyId> markiert(TFensterTastaturschreiben* f) {
 TEST_F(Tastaturuebung, SetUpMarksOnlyTheFirstKey) {
     starte({QStringLiteral("//Volltastei"), QStringLiteral("asdf")});
     EXPECT_EQ(markiert(fenster), std::vector<KeyId>{KeyId::Key_A});
-    EXPECT_EQ(fenster->Taste[tastei::indexOf(KeyId::Key_A)]->color(), tastei::farbe::Rot);
+    EXPECT_EQ(fenster->NormalTastatur->taste(KeyId::Key_A)->color(), tastei::farbe::Rot);
     EXPECT_TRUE(platform.pauses.empty());
     tippe(QStringLiteral("a"));
     EXPECT_EQ(markiert(fenster), std::vector<KeyId>{KeyId::Key_S});
@@ -68,18 +68,18 @@ TEST_F(Tastaturuebung, HandImpairedCapitalsMarkBothShiftKeys) {
 
 TEST_F(Tastaturuebung, BlindSchemeRevealsTheKeyAndItsGuides) {
     starte({QStringLiteral("//Blindtastei"), QString::fromUtf8("ß_")});
-    const tastei::KeyState& sz = fenster->Tastaturbild[KeyId::Key_Sz];
+    const tastei::KeyState& sz = fenster->NormalTastatur->Tastaturbild[KeyId::Key_Sz];
     EXPECT_EQ(sz.look, KeyLook::Shown);
     EXPECT_EQ(sz.caption, QString::fromUtf8("ß"));
     EXPECT_EQ(sz.color, tastei::farbe::Blau);
     EXPECT_EQ(look(fenster, KeyId::Key_P), KeyLook::Blank);
-    EXPECT_EQ(fenster->Tastaturbild[KeyId::Key_P].color, tastei::farbe::Blau);
+    EXPECT_EQ(fenster->NormalTastatur->Tastaturbild[KeyId::Key_P].color, tastei::farbe::Blau);
     tippe(QString::fromUtf8("ß"));
     // "_" guides like "-": Ö and P; the shifted hyphen key is revealed.
     EXPECT_EQ(look(fenster, KeyId::Key_P), KeyLook::Blank);
     EXPECT_EQ(look(fenster, KeyId::Key_Oe), KeyLook::Blank);
     EXPECT_EQ(look(fenster, KeyId::Key_Sz), KeyLook::Hidden);
-    EXPECT_EQ(fenster->Tastaturbild[KeyId::Key_Mitte].caption, QStringLiteral("_"));
+    EXPECT_EQ(fenster->NormalTastatur->Tastaturbild[KeyId::Key_Mitte].caption, QStringLiteral("_"));
     tippe(QStringLiteral("_"));
     EXPECT_EQ(look(fenster, KeyId::Key_P), KeyLook::Hidden);
     EXPECT_EQ(look(fenster, KeyId::Key_Mitte), KeyLook::Hidden);
@@ -88,18 +88,20 @@ TEST_F(Tastaturuebung, BlindSchemeRevealsTheKeyAndItsGuides) {
 TEST_F(Tastaturuebung, AccentedLettersShowTheirOrder) {
     starte({QStringLiteral("//Volltastei"), QString::fromUtf8("éè")});
     EXPECT_EQ(markiert(fenster), (std::vector<KeyId>{KeyId::Key_Acc, KeyId::Key_E}));
-    EXPECT_EQ(fenster->Tastaturbild[KeyId::Key_Acc].caption, QString::fromUtf8("´"));
-    EXPECT_EQ(fenster->Tastaturbild[KeyId::Key_Leer].caption, tastei::kReihenfolge);
-    EXPECT_EQ(fenster->Tastaturbild[KeyId::Key_Leer].color, tastei::farbe::Blau);
+    EXPECT_EQ(fenster->NormalTastatur->Tastaturbild[KeyId::Key_Acc].caption,
+              QString::fromUtf8("´"));
+    EXPECT_EQ(fenster->NormalTastatur->Tastaturbild[KeyId::Key_Leer].caption, tastei::kReihenfolge);
+    EXPECT_EQ(fenster->NormalTastatur->Tastaturbild[KeyId::Key_Leer].color, tastei::farbe::Blau);
     EXPECT_EQ(z().ExpectedChar, QLatin1Char('e'));
 
     tippe(QString::fromUtf8("é"));
-    EXPECT_EQ(fenster->Tastaturbild[KeyId::Key_Acc].caption, QStringLiteral("`"));
+    EXPECT_EQ(fenster->NormalTastatur->Tastaturbild[KeyId::Key_Acc].caption, QStringLiteral("`"));
     EXPECT_EQ(markiert(fenster),
               (std::vector<KeyId>{KeyId::Key_Acc, KeyId::Key_E, KeyId::Key_ShiftLinks}));
     tippe(QString::fromUtf8("è"));
     EXPECT_EQ(feld(), QString::fromUtf8("éè"));
-    EXPECT_EQ(fenster->Tastaturbild[KeyId::Key_Leer].caption, QStringLiteral("Leer"));
+    EXPECT_EQ(fenster->NormalTastatur->Tastaturbild[KeyId::Key_Leer].caption,
+              QStringLiteral("Leer"));
 }
 
 TEST_F(Tastaturuebung, AWrongKeyWithCorrectionWantsBackspaceFirst) {
@@ -159,17 +161,17 @@ TEST_F(Tastaturuebung, TheKeypadPassesOverASingleBlank) {
 TEST_F(Tastaturuebung, FingerPathWalksOutAndBack) {
     starte({QStringLiteral("//Teiltastei: e"), QStringLiteral("de")});
     std::vector<QPoint> wege;
-    platform.duringPause = [&](int) { wege.push_back(fenster->WegTaste->pos()); };
-    const QPoint d = fenster->Tastaturbild[KeyId::Key_D].geometry.topLeft();
-    const QPoint e = fenster->Tastaturbild[KeyId::Key_E].geometry.topLeft();
+    platform.duringPause = [&](int) { wege.push_back(fenster->NormalTastatur->wegTaste()->pos()); };
+    const QPoint d = fenster->NormalTastatur->Tastaturbild[KeyId::Key_D].geometry.topLeft();
+    const QPoint e = fenster->NormalTastatur->Tastaturbild[KeyId::Key_E].geometry.topLeft();
     const QPoint schritt = tastei::wegschritt(d, e, 5);
     tippe(QStringLiteral("d")); // outward walk from D to E before E is marked
     ASSERT_EQ(wege.size(), 5u);
     EXPECT_EQ(wege.front(), d + schritt);
     EXPECT_EQ(wege.back(), d + 5 * schritt);
     EXPECT_EQ(platform.pauses, std::vector<int>(5, 40));
-    EXPECT_EQ(fenster->WegTaste->caption(), QStringLiteral("D"));
-    EXPECT_TRUE(fenster->WegTaste->isHidden());
+    EXPECT_EQ(fenster->NormalTastatur->wegTaste()->caption(), QStringLiteral("D"));
+    EXPECT_TRUE(fenster->NormalTastatur->wegTaste()->isHidden());
     EXPECT_FALSE(z().InputBlocked);
 
     wege.clear();
@@ -179,7 +181,7 @@ TEST_F(Tastaturuebung, FingerPathWalksOutAndBack) {
     EXPECT_EQ(wege.front(), e - schritt);
     EXPECT_EQ(wege[4], e - 5 * schritt);
     EXPECT_EQ(wege.back(), d);
-    EXPECT_EQ(fenster->WegTaste->caption(), QStringLiteral("D"));
+    EXPECT_EQ(fenster->NormalTastatur->wegTaste()->caption(), QStringLiteral("D"));
     EXPECT_EQ(platform.pauses, (std::vector<int>{40, 40, 40, 40, 40, 200}));
 }
 
@@ -217,12 +219,15 @@ TEST_F(Tastaturuebung, EachKeyGroupWalksItsOwnSteps) {
         starte({QString::fromUtf8("//Teiltastei: 14\té"), fall.zeile});
         std::vector<QPoint> wege;
         platform.pauses.clear();
-        platform.duringPause = [&](int) { wege.push_back(fenster->WegTaste->pos()); };
+        platform.duringPause = [&](int) {
+            wege.push_back(fenster->NormalTastatur->wegTaste()->pos());
+        };
         tippe(fall.zeile.left(1));
         platform.duringPause = nullptr;
-        const QPoint start = fenster->Tastaturbild[fall.heim].geometry.topLeft();
+        const QPoint start = fenster->NormalTastatur->Tastaturbild[fall.heim].geometry.topLeft();
         const QPoint schritt = tastei::wegschritt(
-            start, fenster->Tastaturbild[fall.ziel].geometry.topLeft(), fall.teiler);
+            start, fenster->NormalTastatur->Tastaturbild[fall.ziel].geometry.topLeft(),
+            fall.teiler);
         ASSERT_EQ(wege.size(), std::size_t(fall.schritte)) << fall.zeile.toStdString();
         EXPECT_EQ(wege.front(), start + schritt) << fall.zeile.toStdString();
         EXPECT_EQ(wege.back(), start + fall.schritte * schritt) << fall.zeile.toStdString();

@@ -5,6 +5,7 @@
 #include "drill/Tastaturschreiben.h"
 #include "keyboard/Informationen.h"
 #include "layout/screenclass.h"
+#include "layout/tabellen.h"
 #include "lessons/AuswahlLektionen.h"
 #include "trainer/Schreibtrainer.h"
 #include "trainer/TrainerAssi.h"
@@ -133,22 +134,10 @@ void TFensterStart::MenueZeigen() {
 }
 
 void TFensterStart::Anordnen() {
-    const ProgramState& s = state();
-
-    setFixedSize(fenstergroesse(s));
-
-    const auto menue = perClass<Rechteck>(
-        s, {{{70, 60, 260, 350}, {64, 64, 330, 440}, {70, 75, 360, 490}, {50, 80, 430, 520}}});
-    Startmenue->setGeometry(menue.left, menue.top, menue.width, menue.height);
-
-    // The menu buttons form a stack under the first one, each with its Info
-    // button to the right.
-    const auto knopf = perClass<Rechteck>(
-        s, {{{25, 50, 170, 40}, {35, 66, 209, 48}, {27, 75, 250, 60}, {35, 90, 280, 65}}});
-    const int schrift = perClass(s, std::array{-17, -19, -21, -23});
-    const int abstand = perClass(s, std::array{60, 72, 80, 85});
-    const int infoBreite = perClass(s, std::array{45, 60, 60, 80});
-    setzeSchrift(Startmenue, schrift);
+    const tabellen::Startfenster& t = tabellen::startfenster(currentScreenClass(state()));
+    setFixedSize(fenstergroesse(state()));
+    Startmenue->setGeometry(t.menue);
+    setzeSchrift(Startmenue, t.schrift);
     const std::array<std::pair<QPushButton*, QPushButton*>, 5> reihe = {{
         {Tastaturschreiben, InfoTastaturschreiben},
         {Schreibtrainer, InfoSchreibtrainer},
@@ -157,31 +146,23 @@ void TFensterStart::Anordnen() {
         {Beenden, nullptr},
     }};
     for (std::size_t i = 0; i < reihe.size(); ++i) {
-        const int top = knopf.top + static_cast<int>(i) * abstand;
-        reihe[i].first->setGeometry(knopf.left, top, knopf.width, knopf.height);
-        setzeSchrift(reihe[i].first, schrift);
+        const QRect knopf = t.knoepfe.an(static_cast<int>(i));
+        reihe[i].first->setGeometry(knopf);
+        setzeSchrift(reihe[i].first, t.schrift);
         if (reihe[i].second) {
-            reihe[i].second->setGeometry(knopf.left + knopf.width + 10, top, infoBreite,
-                                         knopf.height);
-            setzeSchrift(reihe[i].second, schrift);
+            reihe[i].second->setGeometry(knopf.right() + 1 + t.infoAbstand, knopf.top(),
+                                         t.infoBreite, knopf.height());
+            setzeSchrift(reihe[i].second, t.schrift);
         }
     }
-
-    // Logo and name lines share one column right of the menu.
-    const int spalteLinks = perClass(s, std::array{380, 470, 520, 580});
-    const int spalteBreite = perClass(s, std::array{380, 480, 560, 620});
-    const std::array<std::pair<Panel*, Schriftzeile>, 3> zeilen = {{
-        {KasparoLogo,
-         perClass<Schriftzeile>(
-             s, {{{120, 110, -80}, {150, 140, -100}, {170, 160, -112}, {190, 170, -124}}})},
-        {Namezeile1, perClass<Schriftzeile>(
-                         s, {{{250, 36, -26}, {310, 44, -32}, {350, 50, -36}, {380, 56, -40}}})},
-        {NameZeile4, perClass<Schriftzeile>(
-                         s, {{{300, 30, -20}, {370, 36, -24}, {415, 40, -27}, {450, 44, -30}}})},
+    const std::array<std::pair<Panel*, tabellen::Schriftzeile>, 3> zeilen = {{
+        {KasparoLogo, t.logo},
+        {Namezeile1, t.name1},
+        {NameZeile4, t.name4},
     }};
     for (const auto& [panel, zeile] : zeilen) {
-        panel->setGeometry(spalteLinks, zeile.top, spalteBreite, zeile.height);
-        panel->setFont(QStringLiteral("Arial"), zeile.font, panel == KasparoLogo);
+        panel->setGeometry(t.spalteLinks, zeile.oben, t.spalteBreite, zeile.hoehe);
+        panel->setFont(QStringLiteral("Arial"), zeile.schrift, panel == KasparoLogo);
     }
 }
 

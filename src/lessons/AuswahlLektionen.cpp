@@ -2,6 +2,7 @@
 
 #include "drill/Tastaturschreiben.h"
 #include "layout/screenclass.h"
+#include "layout/tabellen.h"
 #include "lessons/lektionsdatei.h"
 #include "trainer/Schreibtrainer.h"
 #include "ui/anordnen.h"
@@ -394,47 +395,33 @@ void TFensterLektionen::Anordnen() {
 }
 
 void TFensterLektionen::listenAnordnen() {
-    const ProgramState& s = state();
-    setFixedSize(fenstergroesse(s));
-    const auto rahmen = perClass<Rechteck>(
-        s, {{{50, 50, 380, 380}, {64, 64, 480, 480}, {71, 71, 530, 530}, {80, 80, 540, 580}}});
-    const auto feld = perClass<Rechteck>(
-        s, {{{16, 38, 350, 320}, {16, 48, 440, 400}, {20, 53, 490, 440}, {20, 59, 500, 490}}});
-    const int schrift = perClass(s, std::array{-13, -17, -18, -19});
-    const int zeilenhoehe = perClass(s, std::array{19, 19, 21, 24});
+    const tabellen::Auswahlfenster& t = tabellen::auswahlfenster(currentScreenClass(state()));
+    setFixedSize(fenstergroesse(state()));
     for (katalog::Liste l : katalog::kAlleListen) {
-        setzeRechteck(box(l), rahmen);
-        setzeSchrift(box(l), schrift);
+        box(l)->setGeometry(t.rahmen);
+        setzeSchrift(box(l), t.schrift);
         QListWidget* list = liste(l);
-        setzeRechteck(list, feld);
-        setzeSchrift(list, schrift);
-        list->setStyleSheet(QStringLiteral("QListWidget::item { height: %1px; }").arg(zeilenhoehe));
+        list->setGeometry(t.liste);
+        setzeSchrift(list, t.schrift);
+        list->setStyleSheet(
+            QStringLiteral("QListWidget::item { height: %1px; }").arg(t.zeilenhoehe));
     }
-    const auto knopf = perClass<QSize>(
-        s, std::array{QSize(150, 32), QSize(180, 40), QSize(200, 44), QSize(220, 50)});
-    const int knopfOben = perClass(s, std::array{450, 580, 620, 690});
-    AuswahlOK->setGeometry(rahmen.left + feld.left, knopfOben, knopf.width(), knopf.height());
-    AuswahlESC->setGeometry(rahmen.left + rahmen.width - feld.left - knopf.width(), knopfOben,
-                            knopf.width(), knopf.height());
+    AuswahlOK->setGeometry(t.ok);
+    AuswahlESC->setGeometry(t.zurueck);
     for (QWidget* w : {static_cast<QWidget*>(AuswahlOK), static_cast<QWidget*>(AuswahlESC)}) {
-        setzeSchrift(w, schrift);
+        setzeSchrift(w, t.schrift);
     }
 }
 
 void TFensterLektionen::menueAnordnen() {
-    const ProgramState& s = state();
-    // The school menu of the selection window: its buttons form a stack.
-    const auto menue2 = perClass<Rechteck>(
-        s, {{{52, 52, 310, 420}, {64, 64, 393, 520}, {70, 70, 430, 570}, {77, 77, 480, 630}}});
-    setzeRechteck(BoxLernsoftware, menue2);
-    const int menueSchrift = perClass(s, std::array{-15, -16, -18, -20});
-    setzeSchrift(BoxLernsoftware, menueSchrift);
+    const tabellen::Auswahlfenster& t = tabellen::auswahlfenster(currentScreenClass(state()));
+    BoxLernsoftware->setGeometry(t.menue);
+    setzeSchrift(BoxLernsoftware, t.menueSchrift);
     const std::array<QPushButton*, 6> knoepfe{Tastaturschulung, SundG_Fingerwege, Handbehinderte,
                                               Neutral,          Eigene,           Zurueck};
-    const int hoehe = (menue2.height - 40) / int(knoepfe.size());
     for (std::size_t i = 0; i < knoepfe.size(); ++i) {
-        knoepfe[i]->setGeometry(20, 32 + int(i) * hoehe, menue2.width - 40, hoehe - 12);
-        setzeSchrift(knoepfe[i], menueSchrift);
+        knoepfe[i]->setGeometry(t.menueKnoepfe.an(static_cast<int>(i)));
+        setzeSchrift(knoepfe[i], t.menueSchrift);
     }
 }
 

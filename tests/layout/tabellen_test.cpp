@@ -1,0 +1,63 @@
+#include "layout/tabellen.h"
+
+#include <gtest/gtest.h>
+
+// The tables place every control inside its window and its group, in every
+// screen class, and controls of one stack or one row do not overlap.
+
+namespace {
+
+const std::array<ScreenClass, 4> kKlassen{ScreenClass::C800, ScreenClass::C1024, ScreenClass::C1152,
+                                          ScreenClass::C1280};
+
+QRect fenster(ScreenClass klasse) {
+    ProgramState state;
+    setScreenClassFlags(state, klasse);
+    return QRect(QPoint(0, 0), fenstergroesse(state));
+}
+
+} // namespace
+
+TEST(Tabellen, TheStartWindowsMenuHoldsItsButtonsAndTheNamesFitTheWindow) {
+    for (ScreenClass klasse : kKlassen) {
+        SCOPED_TRACE(static_cast<int>(klasse));
+        const tabellen::Startfenster& t = tabellen::startfenster(klasse);
+        EXPECT_TRUE(fenster(klasse).contains(t.menue));
+        const QRect innen(QPoint(0, 0), t.menue.size());
+        for (int i = 0; i < 5; ++i) {
+            const QRect knopf = t.knoepfe.an(i);
+            EXPECT_TRUE(innen.contains(knopf)) << i;
+            EXPECT_LE(knopf.right() + t.infoAbstand + t.infoBreite, innen.right()) << i;
+            EXPECT_FALSE(knopf.intersects(t.knoepfe.an(i + 1))) << i;
+        }
+        EXPECT_GE(t.spalteLinks, t.menue.right());
+        EXPECT_LE(t.spalteLinks + t.spalteBreite, fenster(klasse).width());
+        for (const tabellen::Schriftzeile& zeile : {t.logo, t.name1, t.name4}) {
+            EXPECT_LE(zeile.oben + zeile.hoehe, fenster(klasse).height());
+            EXPECT_LE(-zeile.schrift, zeile.hoehe);
+        }
+        EXPECT_LE(t.logo.oben + t.logo.hoehe, t.name1.oben);
+        EXPECT_LE(t.name1.oben + t.name1.hoehe, t.name4.oben);
+    }
+}
+
+TEST(Tabellen, TheSelectionWindowsListButtonsAndMenuStandApartInside) {
+    for (ScreenClass klasse : kKlassen) {
+        SCOPED_TRACE(static_cast<int>(klasse));
+        const tabellen::Auswahlfenster& t = tabellen::auswahlfenster(klasse);
+        EXPECT_TRUE(fenster(klasse).contains(t.rahmen));
+        EXPECT_TRUE(QRect(QPoint(0, 0), t.rahmen.size()).contains(t.liste));
+        for (const QRect& knopf : {t.ok, t.zurueck}) {
+            EXPECT_TRUE(fenster(klasse).contains(knopf));
+            EXPECT_GT(knopf.top(), t.rahmen.bottom());
+        }
+        EXPECT_FALSE(t.ok.intersects(t.zurueck));
+        EXPECT_GT(t.zeilenhoehe, -t.schrift);
+        EXPECT_TRUE(fenster(klasse).contains(t.menue));
+        const QRect menue(QPoint(0, 0), t.menue.size());
+        for (int i = 0; i < 6; ++i) {
+            EXPECT_TRUE(menue.contains(t.menueKnoepfe.an(i))) << i;
+            EXPECT_FALSE(t.menueKnoepfe.an(i).intersects(t.menueKnoepfe.an(i + 1))) << i;
+        }
+    }
+}

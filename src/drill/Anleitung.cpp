@@ -2,6 +2,7 @@
 
 #include "keyboard/hervorhebung.h"
 #include "layout/screenclass.h"
+#include "layout/tabellen.h"
 #include "ui/panel.h"
 #include "ui/programstate.h"
 
@@ -36,8 +37,9 @@ void TFensterTastaturschreiben::InfozeilenNormal() {
         zeile->setFont(QStringLiteral("Arial"), -schrift);
         // Inside the information field's frame, also where the class's line
         // width would reach past it.
-        zeile->resize(std::min(groesse.width(), InfoFeld->width() - zeile->x() - kInfoRand),
-                      groesse.height());
+        zeile->resize(
+            std::min(groesse.width(), InfoFeld->width() - zeile->x() - tabellen::kInfoRand),
+            groesse.height());
     }
 }
 

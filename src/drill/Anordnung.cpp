@@ -4,6 +4,7 @@
 #include "keyboard/Bildschirmtastatur.h"
 #include "keyboard/keygeometry.h"
 #include "layout/screenclass.h"
+#include "layout/tabellen.h"
 #include "ui/anordnen.h"
 #include "ui/panel.h"
 #include "ui/programstate.h"
@@ -27,69 +28,36 @@ constexpr int kKleinsteSchrift = -9;
 } // namespace
 
 void TFensterTastaturschreiben::Anordnen() {
-    const ProgramState& s = state();
-    setFixedSize(fenstergroesse(s));
-    // Controls without a fixed table scale with the window width from the
-    // 800 class.
-    const auto skaliert = [&s](Rechteck r) {
-        const double faktor = perClass(s, std::array{1.0, 1.28, 1.44, 1.6});
-        return Rechteck{int(r.left * faktor), int(r.top * faktor), int(r.width * faktor),
-                        int(r.height * faktor)};
-    };
+    const tabellen::Uebungsfenster& t = tabellen::uebungsfenster(currentScreenClass(state()));
+    setFixedSize(fenstergroesse(state()));
+    Texteingabefeld->setGeometry(t.eingabe);
+    Texteingabefeld->setTextFont(QStringLiteral("Courier New"), t.eingabeSchrift);
 
-    const auto eingabe = perClass<Rechteck>(
-        s,
-        {{{25, 400, 760, 105}, {32, 488, 945, 140}, {42, 520, 1050, 160}, {54, 600, 1165, 200}}});
-    setzeRechteck(Texteingabefeld, eingabe);
-    Texteingabefeld->setTextFont(QStringLiteral("Courier New"),
-                                 perClass(s, std::array{-16, -21, -24, -25}));
-
-    const auto info = perClass<Rechteck>(
-        s,
-        {{{25, 370, 760, 140}, {32, 488, 945, 177}, {42, 520, 1050, 196}, {54, 600, 1165, 216}}});
-    setzeRechteck(InfoFeld, info);
-
-    const auto zeile = perClass<Rechteck>(
-        s, {{{94, 13, 670, 24}, {96, 15, 840, 30}, {106, 17, 930, 33}, {110, 19, 1050, 36}}});
-    const int zeilenSchrift = perClass(s, std::array{-18, -23, -26, -29});
+    InfoFeld->setGeometry(t.info);
     // The field's caption fits above its first line.
-    setzeSchrift(InfoFeld, -(zeile.top - kTitelRand));
+    setzeSchrift(InfoFeld, -(t.infozeilen.erstes.top() - kTitelRand));
     const std::array<Panel*, 5> zeilen{Infozeile1, InfoZeile2, InfoZeile3, InfoZeile4, InfoZeile5};
     for (std::size_t i = 0; i < zeilen.size(); ++i) {
-        zeilen[i]->setGeometry(zeile.left, zeile.top + int(i) * zeile.height,
-                               std::min(zeile.width, info.width - zeile.left - kInfoRand),
-                               zeile.height);
-        zeilen[i]->setFont(QStringLiteral("Arial"), zeilenSchrift);
+        zeilen[i]->setGeometry(t.infozeilen.an(static_cast<int>(i)));
+        zeilen[i]->setFont(QStringLiteral("Arial"), t.infozeilenSchrift);
     }
-    const QSize stopp =
-        perClass(s, std::array{QSize(93, 33), QSize(95, 38), QSize(108, 42), QSize(114, 50)});
-    StoppStart->setGeometry(QRect(QPoint(0, zeile.top), stopp));
-    StoppStart->setFont(QStringLiteral("Arial"), perClass(s, std::array{-18, -22, -24, -26}), true);
+    StoppStart->setGeometry(t.stopp);
+    StoppStart->setFont(QStringLiteral("Arial"), t.stoppSchrift, true);
 
-    const int knopfSchrift = perClass(s, std::array{-13, -16, -18, -20});
-    setzeRechteck(
-        TasteiZeileButton,
-        perClass<Rechteck>(
-            s, {{{250, 20, 120, 26}, {350, 24, 145, 30}, {400, 27, 160, 33}, {410, 30, 180, 38}}}));
-    setzeRechteck(
-        AbbrechenButton,
-        perClass<Rechteck>(
-            s,
-            {{{665, 20, 120, 26}, {832, 24, 145, 30}, {930, 27, 160, 33}, {1035, 30, 180, 38}}}));
-    const Rechteck uhr = skaliert({25, 20, 130, 26});
-    setzeRechteck(Uhr, {uhr.left, AbbrechenButton->y(), uhr.width, AbbrechenButton->height()});
-    zeilenzaehlerUndSprung(knopfSchrift);
-    setzeRechteck(Zusatzuebung, skaliert({25, 520, 300, 26}));
+    TasteiZeileButton->setGeometry(t.schalter);
+    AbbrechenButton->setGeometry(t.abbrechen);
+    Uhr->setGeometry(t.uhr);
+    zeilenzaehlerUndSprung(t.knopfSchrift);
+    Zusatzuebung->setGeometry(t.zusatz);
     for (QWidget* w :
          std::initializer_list<QWidget*>{TasteiZeileButton, AbbrechenButton, Uhr, Zusatzuebung}) {
-        setzeSchrift(w, knopfSchrift);
+        setzeSchrift(w, t.knopfSchrift);
     }
 
     // The line exercises take the place of the keyboard.
-    const Rechteck uebung = skaliert({25, 80, 760, 220});
     for (QGroupBox* feld : {NormalzeilenFeld, Rasterzeilenfeld, WortaufbauFeld}) {
-        setzeRechteck(feld, uebung);
-        setzeSchrift(feld, knopfSchrift);
+        feld->setGeometry(t.uebung);
+        setzeSchrift(feld, t.knopfSchrift);
     }
     uebungszeilenAnordnen();
     NormalTastei();

@@ -123,8 +123,6 @@ public:
     Panel* RasterzeileBack;
     Panel* WortaufbauBack;
     QGroupBox* InfoFeld;
-    // Room kept between an information line and the frame of its field.
-    static constexpr int kInfoRand = 4;
     Panel* Infozeile1;
     Panel* InfoZeile2;
     Panel* InfoZeile3;

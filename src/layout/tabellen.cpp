@@ -1,5 +1,6 @@
 #include "layout/tabellen.h"
 
+#include <algorithm>
 #include <array>
 
 namespace tabellen {
@@ -83,6 +84,48 @@ const std::array<Auswahlfenster, 4> kAuswahlfenster{{
             -20),
 }};
 
+// Controls that no table of the description places scale with the window
+// width from the 800 class.
+QRect skaliert(ScreenClass klasse, QRect r) {
+    constexpr std::array<double, 4> kFaktor{1.0, 1.28, 1.44, 1.6};
+    const double f = kFaktor[index(klasse)];
+    return QRect(int(r.left() * f), int(r.top() * f), int(r.width() * f), int(r.height() * f));
+}
+
+Uebungsfenster uebung(ScreenClass klasse, QRect eingabe, int eingabeSchrift, QRect info,
+                      QRect zeile, int zeilenSchrift, QSize stopp, int stoppSchrift,
+                      int knopfSchrift, QRect schalter, QRect abbrechen) {
+    // The information lines stay inside their field, also where the class's
+    // line width would reach past its frame.
+    zeile.setWidth(std::min(zeile.width(), info.width() - zeile.left() - kInfoRand));
+    // The clock stands in the bar, as high as the buttons there.
+    const QRect uhr = skaliert(klasse, {25, 20, 130, 26});
+    return {eingabe,
+            eingabeSchrift,
+            info,
+            {zeile, zeile.height()},
+            zeilenSchrift,
+            QRect(QPoint(0, zeile.top()), stopp),
+            stoppSchrift,
+            knopfSchrift,
+            schalter,
+            abbrechen,
+            QRect(uhr.left(), abbrechen.top(), uhr.width(), abbrechen.height()),
+            skaliert(klasse, {25, 520, 300, 26}),
+            skaliert(klasse, {25, 80, 760, 220})};
+}
+
+const std::array<Uebungsfenster, 4> kUebungsfenster{{
+    uebung(ScreenClass::C800, {25, 400, 760, 105}, -16, {25, 370, 760, 140}, {94, 13, 670, 24}, -18,
+           {93, 33}, -18, -13, {250, 20, 120, 26}, {665, 20, 120, 26}),
+    uebung(ScreenClass::C1024, {32, 488, 945, 140}, -21, {32, 488, 945, 177}, {96, 15, 840, 30},
+           -23, {95, 38}, -22, -16, {350, 24, 145, 30}, {832, 24, 145, 30}),
+    uebung(ScreenClass::C1152, {42, 520, 1050, 160}, -24, {42, 520, 1050, 196}, {106, 17, 930, 33},
+           -26, {108, 42}, -24, -18, {400, 27, 160, 33}, {930, 27, 160, 33}),
+    uebung(ScreenClass::C1280, {54, 600, 1165, 200}, -25, {54, 600, 1165, 216}, {110, 19, 1050, 36},
+           -29, {114, 50}, -26, -20, {410, 30, 180, 38}, {1035, 30, 180, 38}),
+}};
+
 } // namespace
 
 const Startfenster& startfenster(ScreenClass klasse) {
@@ -91,6 +134,10 @@ const Startfenster& startfenster(ScreenClass klasse) {
 
 const Auswahlfenster& auswahlfenster(ScreenClass klasse) {
     return kAuswahlfenster[index(klasse)];
+}
+
+const Uebungsfenster& uebungsfenster(ScreenClass klasse) {
+    return kUebungsfenster[index(klasse)];
 }
 
 } // namespace tabellen

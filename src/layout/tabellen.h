@@ -53,4 +53,27 @@ struct Auswahlfenster {
 };
 const Auswahlfenster& auswahlfenster(ScreenClass klasse);
 
+// The drill window: the bar (clock, display switch, abort button), the input
+// field, the information field with its five lines and the "Stopp" panel, the
+// area of the line exercises and the additional-exercise label.
+struct Uebungsfenster {
+    QRect eingabe;
+    int eingabeSchrift = 0;
+    QRect info;
+    Stapel infozeilen; // inside the information field
+    int infozeilenSchrift = 0;
+    QRect stopp; // inside the information field
+    int stoppSchrift = 0;
+    int knopfSchrift = 0;
+    QRect schalter;
+    QRect abbrechen;
+    QRect uhr;
+    QRect zusatz;
+    QRect uebung;
+};
+const Uebungsfenster& uebungsfenster(ScreenClass klasse);
+
+// Room kept between an information line and the frame of its field.
+inline constexpr int kInfoRand = 4;
+
 } // namespace tabellen

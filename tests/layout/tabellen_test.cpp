@@ -61,3 +61,25 @@ TEST(Tabellen, TheSelectionWindowsListButtonsAndMenuStandApartInside) {
         }
     }
 }
+
+TEST(Tabellen, TheDrillWindowsFieldsLinesAndBarFitTheWindow) {
+    for (ScreenClass klasse : kKlassen) {
+        SCOPED_TRACE(static_cast<int>(klasse));
+        const tabellen::Uebungsfenster& t = tabellen::uebungsfenster(klasse);
+        for (const QRect& r :
+             {t.eingabe, t.info, t.uebung, t.zusatz, t.uhr, t.schalter, t.abbrechen}) {
+            EXPECT_TRUE(fenster(klasse).contains(r)) << r.x() << "," << r.y();
+        }
+        const QRect info(QPoint(0, 0), t.info.size());
+        for (int i = 0; i < 5; ++i) {
+            EXPECT_TRUE(info.contains(t.infozeilen.an(i))) << i;
+            EXPECT_LE(t.infozeilen.an(i).right(), info.right() - tabellen::kInfoRand) << i;
+        }
+        EXPECT_TRUE(info.contains(t.stopp));
+        EXPECT_FALSE(t.uhr.intersects(t.schalter));
+        EXPECT_FALSE(t.schalter.intersects(t.abbrechen));
+        EXPECT_EQ(t.uhr.top(), t.abbrechen.top());
+        EXPECT_GT(t.uebung.top(), t.abbrechen.bottom());
+        EXPECT_GT(t.zusatz.top(), t.eingabe.bottom());
+    }
+}

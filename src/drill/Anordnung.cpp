@@ -22,6 +22,9 @@ namespace {
 
 // Room a group box caption needs beyond its font's pixel size.
 constexpr int kTitelRand = 4;
+// The Return and Backspace symbols stand this far below their row.
+constexpr int kSymbolAbstand = 12;
+constexpr int kRasterSymbolAbstand = 30;
 // The smallest font height a bar label shrinks to.
 constexpr int kKleinsteSchrift = -9;
 
@@ -104,87 +107,62 @@ void TFensterTastaturschreiben::zeilenzaehlerUndSprung(int schrift) {
 }
 
 void TFensterTastaturschreiben::uebungszeilenAnordnen() {
-    const ProgramState& s = state();
+    const tabellen::Uebungszeilen& t = tabellen::uebungszeilen(currentScreenClass(state()));
     const QString courier = QStringLiteral("Courier New");
-    const int symbolSchrift = perClass(s, std::array{-32, -40, -46, -52});
-    const QSize symbol =
-        perClass(s, std::array{QSize(40, 40), QSize(50, 50), QSize(56, 56), QSize(62, 62)});
+    const QString arial = QStringLiteral("Arial");
 
     // Normal line: 36 touching cells; its Return panel moves under the current cell.
-    const int nLinks = perClass(s, std::array{14, 5, 17, 18});
-    const int nBreite = perClass(s, std::array{20, 26, 28, 31});
-    const int nOben = perClass(s, std::array{50, 64, 72, 80});
-    const int nHoehe = perClass(s, std::array{44, 56, 62, 70});
-    const int nSchrift = perClass(s, std::array{-26, -32, -36, -40});
     for (std::size_t i = 0; i < Normal.size(); ++i) {
-        Normal[i]->setGeometry(nLinks + int(i) * nBreite, nOben, nBreite, nHoehe);
-        Normal[i]->setFont(courier, nSchrift, true);
+        Normal[i]->setGeometry(t.normal.zelle(int(i)));
+        Normal[i]->setFont(courier, t.normal.schrift, true);
     }
-    const int unter = nOben + nHoehe + 12;
-    NormalzeileReturn->setGeometry(QRect(QPoint(nLinks, unter), symbol));
+    const int unter = t.normal.oben + t.normal.hoehe + kSymbolAbstand;
+    NormalzeileReturn->setGeometry(QRect(QPoint(t.normal.links, unter), t.symbol));
     NormalzeileBack->setGeometry(
-        QRect(QPoint(nLinks + kNormalzellen * nBreite - symbol.width(), unter), symbol));
+        QRect(QPoint(t.normal.zelle(kNormalzellen).left() - t.symbol.width(), unter), t.symbol));
 
     // Grid line: six cells, the large centre in its frame, six cells.
-    const int rBreite = perClass(s, std::array{44, 56, 62, 70});
-    const int rHoehe = perClass(s, std::array{50, 64, 72, 80});
-    const int rOben = perClass(s, std::array{80, 100, 112, 124});
-    const int rahmenBreite = 2 * rBreite + 16;
-    const int luecke = 6;
-    const int rLinks = (Rasterzeilenfeld->width() - 12 * rBreite - rahmenBreite - 2 * luecke) / 2;
-    const int rechts = rLinks + 6 * rBreite + rahmenBreite + 2 * luecke;
     for (std::size_t i = 0; i < Raster.size(); ++i) {
-        if (i == 6) {
-            continue;
+        if (i != 6) {
+            Raster[i]->setGeometry(t.rasterzelle(int(i)));
+            Raster[i]->setFont(courier, t.raster.schrift, true);
         }
-        const int links = i < 6 ? rLinks + int(i) * rBreite : rechts + int(i - 7) * rBreite;
-        Raster[i]->setGeometry(links, rOben, rBreite, rHoehe);
-        Raster[i]->setFont(courier, nSchrift, true);
     }
-    Raster7L->setGeometry(rLinks + 6 * rBreite, rOben, luecke, rHoehe);
-    Raster7R->setGeometry(rechts - luecke, rOben, luecke, rHoehe);
-    const int rahmenHoehe = rHoehe + perClass(s, std::array{70, 84, 92, 100});
-    Zentrum->setGeometry(rLinks + 6 * rBreite + luecke, rOben - (rahmenHoehe - rHoehe) / 2,
-                         rahmenBreite, rahmenHoehe);
-    setzeSchrift(Zentrum, perClass(s, std::array{-13, -16, -18, -20}));
-    const QRect mitte(8, perClass(s, std::array{26, 30, 32, 34}), rahmenBreite - 16,
-                      rahmenHoehe - perClass(s, std::array{34, 38, 40, 42}));
+    const QRect rahmen = t.rahmen();
+    Raster7L->setGeometry(rahmen.left() - t.rasterLuecke, t.raster.oben, t.rasterLuecke,
+                          t.raster.hoehe);
+    Raster7R->setGeometry(rahmen.right() + 1, t.raster.oben, t.rasterLuecke, t.raster.hoehe);
+    Zentrum->setGeometry(rahmen);
+    setzeSchrift(Zentrum, t.rahmenSchrift);
+    const QRect mitte(8, t.mitteOben, rahmen.width() - 16, rahmen.height() - t.mitteKuerzer);
     for (Panel* p : {Raster[6], Leerzeichen, RasterzeileReturn}) {
         p->setGeometry(mitte);
     }
-    Raster[6]->setFont(courier, 2 * nSchrift, true);
-    Leerzeichen->setFont(QStringLiteral("Arial"), nSchrift, true);
-    RasterzeileReturn->setFont(QStringLiteral("Arial"), 2 * nSchrift, true);
+    Raster[6]->setFont(courier, 2 * t.raster.schrift, true);
+    Leerzeichen->setFont(arial, t.raster.schrift, true);
+    RasterzeileReturn->setFont(arial, 2 * t.raster.schrift, true);
     RasterzeileBack->setGeometry(
-        QRect(QPoint(rechts + 6 * rBreite - symbol.width(), rOben + rHoehe + 30), symbol));
+        QRect(QPoint(t.rasterzelle(12).right() + 1 - t.symbol.width(),
+                     t.raster.oben + t.raster.hoehe + kRasterSymbolAbstand),
+              t.symbol));
 
-    // Word building: ten panels, the six colour panels beside them.
-    const int wBreite = perClass(s, std::array{56, 72, 80, 90});
-    const int wHoehe = perClass(s, std::array{70, 90, 100, 112});
-    const int wLinks = perClass(s, std::array{20, 26, 30, 32});
-    const int wOben = perClass(s, std::array{60, 76, 86, 96});
+    // Word building: ten panels, the six colour zones beside them.
     for (std::size_t i = 0; i < Wort.size(); ++i) {
-        Wort[i]->setGeometry(wLinks + int(i) * wBreite, wOben, wBreite, wHoehe);
+        Wort[i]->setGeometry(t.wort.zelle(int(i)));
     }
-    const QSize farbe =
-        perClass(s, std::array{QSize(90, 30), QSize(115, 38), QSize(130, 42), QSize(144, 46)});
-    const int fLinks = wLinks + kWortpanels * wBreite + 16;
     const std::array<Panel*, 6> farben{FarbeObenLinks,  FarbeMitteLinks,  FarbeUntenLinks,
                                        FarbeObenRechts, FarbeMitteRechts, FarbeUntenRechts};
     for (std::size_t i = 0; i < farben.size(); ++i) {
-        const int spalte = int(i) / 3;
-        const int zeile = int(i) % 3;
-        farben[i]->setGeometry(fLinks + spalte * (farbe.width() + 4),
-                               wOben + zeile * (farbe.height() + 4), farbe.width(), farbe.height());
-        farben[i]->setFont(QStringLiteral("Arial"), perClass(s, std::array{-12, -15, -17, -19}));
+        farben[i]->setGeometry(t.farbzone(int(i)));
+        farben[i]->setFont(arial, t.farbSchrift);
     }
-    const int wUnter = wOben + wHoehe + 12;
-    WortaufbauReturn->setGeometry(QRect(QPoint(wLinks, wUnter), symbol));
+    const int wUnter = t.wort.oben + t.wort.hoehe + kSymbolAbstand;
+    WortaufbauReturn->setGeometry(QRect(QPoint(t.wort.links, wUnter), t.symbol));
     WortaufbauBack->setGeometry(
-        QRect(QPoint(wLinks + kWortpanels * wBreite - symbol.width(), wUnter), symbol));
+        QRect(QPoint(t.wort.zelle(kWortpanels).left() - t.symbol.width(), wUnter), t.symbol));
     for (Panel* p :
          {NormalzeileReturn, WortaufbauReturn, NormalzeileBack, RasterzeileBack, WortaufbauBack}) {
-        p->setFont(QStringLiteral("Arial"), symbolSchrift, true);
+        p->setFont(arial, t.symbolSchrift, true);
     }
 }
 

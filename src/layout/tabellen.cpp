@@ -126,7 +126,52 @@ const std::array<Uebungsfenster, 4> kUebungsfenster{{
            -29, {114, 50}, -26, -20, {410, 30, 180, 38}, {1035, 30, 180, 38}),
 }};
 
+// The grid line stands centred in the exercise field.
+Uebungszeilen zeilen(ScreenClass klasse, QSize symbol, int symbolSchrift, Zellenreihe normal,
+                     Zellenreihe raster, int rahmenZusatz, int mitteOben, int mitteKuerzer,
+                     int rahmenSchrift, Zellenreihe wort, QSize farbe, int farbSchrift) {
+    constexpr int kLuecke = 6;
+    const int feldBreite = kUebungsfenster[index(klasse)].uebung.width();
+    raster.links = (feldBreite - 12 * raster.breite - (2 * raster.breite + 16) - 2 * kLuecke) / 2;
+    return {symbol,    symbolSchrift, normal,        raster, kLuecke, rahmenZusatz,
+            mitteOben, mitteKuerzer,  rahmenSchrift, wort,   farbe,   farbSchrift,
+            4};
+}
+
+const std::array<Uebungszeilen, 4> kUebungszeilen{{
+    zeilen(ScreenClass::C800, {40, 40}, -32, {14, 50, 20, 44, -26}, {0, 80, 44, 50, -26}, 70, 26,
+           34, -13, {20, 60, 52, 70, -40}, {90, 30}, -12),
+    zeilen(ScreenClass::C1024, {50, 50}, -40, {5, 64, 26, 56, -32}, {0, 100, 56, 64, -32}, 84, 30,
+           38, -16, {26, 76, 68, 90, -40}, {115, 38}, -15),
+    zeilen(ScreenClass::C1152, {56, 56}, -46, {17, 72, 28, 62, -36}, {0, 112, 62, 72, -36}, 92, 32,
+           40, -18, {30, 86, 78, 100, -40}, {130, 42}, -17),
+    zeilen(ScreenClass::C1280, {62, 62}, -52, {18, 80, 31, 70, -40}, {0, 124, 70, 80, -40}, 100, 34,
+           42, -20, {32, 96, 86, 112, -40}, {144, 46}, -19),
+}};
+
 } // namespace
+
+QRect Uebungszeilen::rahmen() const {
+    const int hoehe = raster.hoehe + rahmenZusatz;
+    return QRect(raster.links + 6 * raster.breite + rasterLuecke,
+                 raster.oben - (hoehe - raster.hoehe) / 2, rahmenBreite(), hoehe);
+}
+
+QRect Uebungszeilen::rasterzelle(int i) const {
+    if (i < 6) {
+        return raster.zelle(i);
+    }
+    const int rechts = raster.links + 6 * raster.breite + rahmenBreite() + 2 * rasterLuecke;
+    return QRect(rechts + (i - 7) * raster.breite, raster.oben, raster.breite, raster.hoehe);
+}
+
+QRect Uebungszeilen::farbzone(int i) const {
+    const int links = wort.zelle(10).left() + 16;
+    const int spalte = i / 3;
+    const int zeile = i % 3;
+    return QRect(links + spalte * (farbe.width() + farbAbstand),
+                 wort.oben + zeile * (farbe.height() + farbAbstand), farbe.width(), farbe.height());
+}
 
 const Startfenster& startfenster(ScreenClass klasse) {
     return kStartfenster[index(klasse)];
@@ -138,6 +183,10 @@ const Auswahlfenster& auswahlfenster(ScreenClass klasse) {
 
 const Uebungsfenster& uebungsfenster(ScreenClass klasse) {
     return kUebungsfenster[index(klasse)];
+}
+
+const Uebungszeilen& uebungszeilen(ScreenClass klasse) {
+    return kUebungszeilen[index(klasse)];
 }
 
 } // namespace tabellen

@@ -73,6 +73,43 @@ struct Uebungsfenster {
 };
 const Uebungsfenster& uebungsfenster(ScreenClass klasse);
 
+// A row of touching cells: cell i at left + i × width.
+struct Zellenreihe {
+    int links = 0;
+    int oben = 0;
+    int breite = 0;
+    int hoehe = 0;
+    int schrift = 0;
+    QRect zelle(int i) const { return QRect(links + i * breite, oben, breite, hoehe); }
+};
+
+// The cells of the three line exercises, in the coordinates of their field:
+// the normal line's 36 cells, the grid line's twelve cells around the framed
+// centre, the ten word panels with the six colour zones beside them, and the
+// size of the Return and Backspace symbols.
+struct Uebungszeilen {
+    QSize symbol;
+    int symbolSchrift = 0;
+    Zellenreihe normal;
+    Zellenreihe raster; // left of the first cell; the centre frame follows the sixth
+    int rasterLuecke = 0;
+    int rahmenZusatz = 0; // the frame is higher than a cell by this
+    int mitteOben = 0;
+    int mitteKuerzer = 0;
+    int rahmenSchrift = 0;
+    Zellenreihe wort;
+    QSize farbe;
+    int farbSchrift = 0;
+    int farbAbstand = 0;
+
+    int rahmenBreite() const { return 2 * raster.breite + 16; }
+    QRect rahmen() const;
+    // The grid cell i (0 to 12, without the centre 6).
+    QRect rasterzelle(int i) const;
+    QRect farbzone(int i) const; // 0 to 2 the left column, 3 to 5 the right
+};
+const Uebungszeilen& uebungszeilen(ScreenClass klasse);
+
 // Room kept between an information line and the frame of its field.
 inline constexpr int kInfoRand = 4;
 

@@ -83,3 +83,29 @@ TEST(Tabellen, TheDrillWindowsFieldsLinesAndBarFitTheWindow) {
         EXPECT_GT(t.zusatz.top(), t.eingabe.bottom());
     }
 }
+
+TEST(Tabellen, TheCellsOfTheLineExercisesStayInsideTheirField) {
+    for (ScreenClass klasse : kKlassen) {
+        SCOPED_TRACE(static_cast<int>(klasse));
+        const tabellen::Uebungszeilen& t = tabellen::uebungszeilen(klasse);
+        const QRect feld(QPoint(0, 0), tabellen::uebungsfenster(klasse).uebung.size());
+        EXPECT_TRUE(feld.contains(t.normal.zelle(0)));
+        EXPECT_TRUE(feld.contains(t.normal.zelle(35)));
+        for (int i = 0; i < 13; ++i) {
+            if (i != 6) {
+                EXPECT_TRUE(feld.contains(t.rasterzelle(i))) << i;
+                EXPECT_FALSE(t.rasterzelle(i).intersects(t.rahmen())) << i;
+            }
+        }
+        EXPECT_TRUE(feld.contains(t.rahmen()));
+        EXPECT_TRUE(feld.contains(t.wort.zelle(9)));
+        for (int i = 0; i < 6; ++i) {
+            EXPECT_TRUE(feld.contains(t.farbzone(i))) << i;
+            EXPECT_FALSE(t.farbzone(i).intersects(t.wort.zelle(9))) << i;
+        }
+        // The Return and Backspace symbols below the rows fit too.
+        EXPECT_LE(t.normal.oben + t.normal.hoehe + 12 + t.symbol.height(), feld.height());
+        EXPECT_LE(t.wort.oben + t.wort.hoehe + 12 + t.symbol.height(), feld.height());
+        EXPECT_LE(t.raster.oben + t.raster.hoehe + 30 + t.symbol.height(), feld.height());
+    }
+}

@@ -231,9 +231,7 @@ void TFensterTastaturschreiben::TastaturschreibenBeenden(bool regulaer) {
     Zusatzuebung->hide();
     hide();
     if (getippt) {
-        ergebnis.show();
-        ergebnis.raise();
-        ergebnis.TextAnzeigeFeld->setFocus();
+        ergebnis.Anzeigen();
     } else {
         // Nothing typed: straight back to the menu, no empty result.
         Q_EMIT Hauptmenue();

@@ -39,6 +39,12 @@ void TFensterTextanzeige::TextZeigen(const QString& text) {
     TextAnzeigeFeld->setModified(true);
 }
 
+void TFensterTextanzeige::Anzeigen() {
+    show();
+    raise();
+    TextAnzeigeFeld->setFocus();
+}
+
 void TFensterTextanzeige::DruckenClick() {
     TextAnzeigeFeld->print(QStringLiteral("Kasparo - Ergebnis"));
 }

@@ -13,6 +13,8 @@ public:
 
     // The typed text after two empty lines, read-only.
     void TextZeigen(const QString& text);
+    // Shown in front, the text field ready to be read.
+    void Anzeigen();
     void DruckenClick();
     void SpeichernClick();
     void BeendenClick();

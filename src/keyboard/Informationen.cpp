@@ -82,11 +82,12 @@ bool TFensterInformationen::DokumentZeigen(const QString& datei, QString* fehler
     return true;
 }
 
-int TFensterInformationen::HinweisChange(const QString& text, int warteEinheiten,
-                                         const QString& knoepfe) {
+TFensterInformationen::Antwort TFensterInformationen::HinweisChange(const QString& text,
+                                                                    int warteEinheiten,
+                                                                    const QString& knoepfe) {
     const std::array<std::pair<const char*, QPushButton*>, 4> woerter = {
         {{"ESC", InfoEsc}, {"JA", InfoJa}, {"NEIN", InfoNein}, {"OK", InfoOk}}};
-    const std::array<int, 4> codes{0, 1, 2, 3};
+    const std::array<Antwort, 4> codes{Antwort::Abbruch, Antwort::Ja, Antwort::Nein, Antwort::Ok};
     for (const auto& [wort, knopf] : woerter) {
         knopf->hide();
     }
@@ -107,7 +108,7 @@ int TFensterInformationen::HinweisChange(const QString& text, int warteEinheiten
     for (const auto& [wort, knopf] : woerter) {
         knopf->setVisible(knoepfe.contains(QLatin1String(wort)));
     }
-    return 0;
+    return Antwort::Abbruch;
 }
 
 void TFensterInformationen::Information() {

@@ -15,10 +15,12 @@ public:
     // Shows a rich-text document maximised, with the OK button only.
     bool DokumentZeigen(const QString& datei, QString* fehler);
 
+    // What the words "ESC", "JA", "NEIN" and "OK" answer; a hint answers Abbruch.
+    enum class Antwort { Abbruch = 0, Ja = 1, Nein = 2, Ok = 3 };
     // Shows a hint ("\r" breaks lines) with the buttons named in `knoepfe`
     // ("OK", "JA", "NEIN", "ESC"); the words themselves close the window and
-    // give their code: ESC 0, JA 1, NEIN 2, OK 3. A hint gives 0.
-    int HinweisChange(const QString& text, int warteEinheiten, const QString& knoepfe);
+    // give their answer.
+    Antwort HinweisChange(const QString& text, int warteEinheiten, const QString& knoepfe);
     void InfoOkClick();
     void InfoJaClick();
     void InfoNeinClick();

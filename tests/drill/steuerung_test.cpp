@@ -135,10 +135,11 @@ TEST_F(Steuerung, TheDisplaySwitchCycles) {
 TEST_F(Steuerung, HinweisChangeAnswersAndShows) {
     starte({QStringLiteral("//Volltastei"), QStringLiteral("asdf")});
     TFensterInformationen& info = anwendung->FensterInformationen();
-    EXPECT_EQ(info.HinweisChange(QStringLiteral("JA"), 0, QString()), 1);
+    EXPECT_EQ(info.HinweisChange(QStringLiteral("JA"), 0, QString()),
+              TFensterInformationen::Antwort::Ja);
     EXPECT_TRUE(info.isHidden());
     EXPECT_EQ(info.HinweisChange(QStringLiteral("Erste\r\rDritte"), 2, QStringLiteral("OK ESC")),
-              0);
+              TFensterInformationen::Antwort::Abbruch);
     EXPECT_FALSE(info.isHidden());
     EXPECT_EQ(info.Hinweis->lines(), (QStringList{"Erste", "", "Dritte"}));
     EXPECT_FALSE(info.InfoOk->isHidden());

@@ -194,8 +194,32 @@ void TFensterStart::ZiffernblockTastatur() {
 }
 
 void TFensterStart::SchreibtrainerClick() {
-    if (state().EditionCompact) {
+    ProgramState& st = state();
+    // The copy-typing state of the exercise before is gone.
+    st.TrainerScreenText = false;
+    st.TrainerPrintTemplate = false;
+    st.TrainerCorrection = false;
+    st.TrainerEvaluation = false;
+    st.TrainerTimed = false;
+    st.TrainerClockRunning = false;
+    st.KeystrokeCount = 0;
+    st.HandImpairedMode = false;
+    anwendung().FensterTastaturschreiben().NormalTastei();
+    anwendung().FensterSchreibtrainer().Vorbereiten();
+    Startmenue->hide();
+    if (st.EditionSchool) {
+        anwendung().FensterAssi().Beginnen();
+    } else if (st.EditionProgrammed || st.EditionSelfStudy || st.EditionHandImpaired ||
+               st.EditionOffice) {
+        Startmenue->show();
+        st.HandImpairedMode = st.EditionHandImpaired;
+        anwendung().FensterLektionen().SchreibtrainerAnbieten();
+        hide();
+    } else if (st.EditionCompact) {
         anwendung().FensterLektionen().EigeneClick();
+    }
+    if (st.EditionHandImpaired) {
+        anwendung().FensterTastaturschreiben().NormalTastei();
     }
 }
 

@@ -38,7 +38,11 @@ Anwendung::Anwendung(Platform& platform, Edition edition) : platform_(platform) 
     verbinden();
     // Determines the screen class and lays out the windows made before it.
     fensterBildschirmAnpassen_->BildschirmAufloesung();
-    fensterAssi_ = erzeuge<TFensterAssi>();
+    fensterAssi_ = erzeuge<TFensterAssi>(*fensterSchreibtrainer_);
+    connect(fensterAssi_.get(), &Fenster::Hauptmenue, fensterStart_.get(),
+            &TFensterStart::MenueZeigen);
+    connect(fensterAssi_.get(), &TFensterAssi::LerneinheitGewaehlt, fensterLektionen_.get(),
+            &TFensterLektionen::Auswahl);
 
     fensterStart_->EditionAnpassen(startfensterAnpassung(state_));
     connect(fensterStart_.get(), &TFensterStart::Geschlossen, this, &Anwendung::beendet);

@@ -173,6 +173,18 @@ void TFensterLektionen::Anbieten() {
     }
 }
 
+void TFensterLektionen::SchreibtrainerAnbieten() {
+    const katalog::Einstiegsliste einstieg =
+        katalog::einstiegsliste(katalog::Einstieg::Schreibtrainer, state());
+    if (!einstieg.liste) {
+        return;
+    }
+    listeZeigen(*einstieg.liste);
+    show();
+    raise();
+    activateWindow();
+}
+
 void TFensterLektionen::ZiffernblockAnbieten() {
     box(Liste::LerneinheitenZiffernblock)->hide();
     BoxLernsoftware->show();

@@ -22,6 +22,8 @@ public:
 
     // Offered from the start window: the edition's list, or the school menu.
     void Anbieten();
+    // Offered from the start window's trainer button: the copy-typing list.
+    void SchreibtrainerAnbieten();
     // Offered from the start window's keypad button: the keypad list.
     void ZiffernblockAnbieten();
     void TastaturschulungClick();

@@ -92,6 +92,24 @@ void TFensterSchreibtrainer::EinfachenEditorOeffnen() {
     Texteingabe->setFocus();
 }
 
+void TFensterSchreibtrainer::UebungOeffnen(const QString& pfad) {
+    show();
+    TextVorgabe(pfad);
+    setWindowTitle(QStringLiteral("   Schreibtrainer"));
+    ZeilenNummernAnzeige->show();
+    BeendenSchreiben->show();
+    raise();
+    activateWindow();
+}
+
+void TFensterSchreibtrainer::Vorbereiten() {
+    ZeitAnzeige->hide();
+    Texteingabe->setReadOnly(false);
+    Texteingabe->setModified(false);
+    Texteingabe->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Texteingabe->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+}
+
 void TFensterSchreibtrainer::AbschreibtextOeffnen(const QString& pfad, const QString& titel) {
     show();
     TextVorgabe(pfad);

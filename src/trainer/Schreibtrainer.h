@@ -18,6 +18,12 @@ public:
     void BeendenSchreibenClick();
     // The window as the plain editor: an empty field to write in.
     void EinfachenEditorOeffnen();
+    // An exercise set up by the assistant on the text in `pfad` (none for a
+    // print template without evaluation).
+    void UebungOeffnen(const QString& pfad);
+    // Before the assistant or a list sets up the next exercise: no time shown,
+    // an empty field to write in.
+    void Vorbereiten();
     // A copy text of the catalogue, or the ten-minute writing, under `titel`.
     void AbschreibtextOeffnen(const QString& pfad, const QString& titel);
 

@@ -400,7 +400,13 @@ void TFensterAssi::ZeileWaehlen(int zeile) {
     liste->setCurrentRow(zeile);
 }
 
-bool TFensterAssi::vorhanden(const QString& datei) {
+bool TFensterAssi::dateiGewaehlt(const QString& datei) {
+    chosenTextFile_ = datei;
+    if (chosenTextFile_.isEmpty()) {
+        platform().message(MessageKind::Information,
+                           QString::fromUtf8("Sie müssen zuerst eine Lerneinheit wählen."));
+        return false;
+    }
     const QString pfad = QDir(state().StartDirectory).filePath(datei);
     if (QFileInfo::exists(pfad)) {
         return true;
@@ -413,13 +419,7 @@ bool TFensterAssi::vorhanden(const QString& datei) {
 }
 
 void TFensterAssi::AuswahlOKSchulClick() {
-    chosenTextFile_ = assistent::textdatei(LerneinheitenSchreibtrainerSchul->currentRow());
-    if (chosenTextFile_.isEmpty()) {
-        platform().message(MessageKind::Information,
-                           QString::fromUtf8("Sie müssen zuerst eine Lerneinheit wählen."));
-        return;
-    }
-    if (!vorhanden(chosenTextFile_)) {
+    if (!dateiGewaehlt(assistent::textdatei(LerneinheitenSchreibtrainerSchul->currentRow()))) {
         return;
     }
     BoxSchreibtrainingSchul->hide();
@@ -429,13 +429,7 @@ void TFensterAssi::AuswahlOKSchulClick() {
 }
 
 void TFensterAssi::AuswahlGelaeufigkeitOKClick() {
-    chosenTextFile_ = assistent::gelaeufigkeitsdatei(LerneinheitenGelaeufigkeit->currentRow());
-    if (chosenTextFile_.isEmpty()) {
-        platform().message(MessageKind::Information,
-                           QString::fromUtf8("Sie müssen zuerst eine Lerneinheit wählen."));
-        return;
-    }
-    if (!vorhanden(chosenTextFile_)) {
+    if (!dateiGewaehlt(assistent::gelaeufigkeitsdatei(LerneinheitenGelaeufigkeit->currentRow()))) {
         return;
     }
     BoxGelaeufigkeitsTraining->hide();

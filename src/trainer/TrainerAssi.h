@@ -59,7 +59,9 @@ private:
     void knoepfeZeigen(bool sichtbar);
     void textlisteOeffnen();
     void texteOeffnen(const QString& datei);
-    bool vorhanden(const QString& datei);
+    // Takes the file of a list row: false, with the message, when there is
+    // none or it is missing in the start directory.
+    bool dateiGewaehlt(const QString& datei);
     bool MinutenUebernehmen();
     void anordnen();
 

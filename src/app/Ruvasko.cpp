@@ -196,13 +196,7 @@ void TFensterStart::ZiffernblockTastatur() {
 void TFensterStart::SchreibtrainerClick() {
     ProgramState& st = state();
     // The copy-typing state of the exercise before is gone.
-    st.TrainerScreenText = false;
-    st.TrainerPrintTemplate = false;
-    st.TrainerCorrection = false;
-    st.TrainerEvaluation = false;
-    st.TrainerTimed = false;
-    st.TrainerClockRunning = false;
-    st.KeystrokeCount = 0;
+    st.trainerZuruecksetzen();
     st.HandImpairedMode = false;
     anwendung().FensterTastaturschreiben().NormalTastei();
     anwendung().FensterSchreibtrainer().Vorbereiten();
@@ -234,15 +228,8 @@ void TFensterStart::EinfachEditor() {
     ProgramState& st = state();
     TFensterSchreibtrainer& trainer = anwendung().FensterSchreibtrainer();
     trainer.show();
+    st.trainerZuruecksetzen();
     st.TrainerPrintTemplate = true;
-    st.TrainerScreenText = false;
-    st.TrainerCorrection = false;
-    st.TrainerEvaluation = false;
-    st.TrainerTimed = false;
-    st.TrainerClockRunning = false;
-    st.KeystrokeCount = 0;
-    st.TrainerMinutes = 0;
-    st.TrainerTimeSeconds = 0;
     Startmenue->hide();
     trainer.EinfachenEditorOeffnen();
 }

@@ -92,6 +92,17 @@ void TFensterTastaturschreiben::tasteZeigen(KeyId taste, KeyLook look, bool zwei
     TastaturZeigen();
 }
 
+void TFensterTastaturschreiben::handZeigen(
+    const std::array<std::pair<KeyId, const char*>, 4>& tasten, int wartezeit) {
+    // Each key of the hand lights up while its line names the finger.
+    for (std::size_t i = 0; i < tasten.size(); ++i) {
+        tasteZeigen(tasten[i].first, KeyLook::Marked);
+        zeigen(int(i) + 2, QString::fromUtf8(tasten[i].second));
+        Pause(wartezeit);
+        tasteZeigen(tasten[i].first, KeyLook::Shown);
+    }
+}
+
 void TFensterTastaturschreiben::Grundstellung() {
     anleitungBeginnen();
     TeilTastatur(kGrundreihe);
@@ -139,14 +150,11 @@ void TFensterTastaturschreiben::Grundstellung() {
         {KeyId::Key_F, "      F  Zeigefinger   "},
     }};
     for (std::size_t i = 0; i < links.size(); ++i) {
-        tasteZeigen(links[i].first, KeyLook::Marked);
         Panel* zeile = Infozeile(int(i) + 2);
         zeile->setFont(QStringLiteral("Courier New"), zeile->font().pixelSize() * -1, true);
         zeile->setFontColor(Qt::red);
-        zeigen(int(i) + 2, QString::fromUtf8(links[i].second));
-        Pause(3000);
-        tasteZeigen(links[i].first, KeyLook::Shown);
     }
+    handZeigen(links, 3000);
     zeigen(1, QString());
     Pause(5000);
     zeigen(1, QStringLiteral("Und die Finger der rechten Hand setzen Sie auf die Tasten:"),
@@ -158,12 +166,7 @@ void TFensterTastaturschreiben::Grundstellung() {
         {KeyId::Key_L, "      D  Mittelfinger          L  Ringfinger    "},
         {KeyId::Key_Oe, "      F  Zeigefinger           Ö  Kleiner Finger"},
     }};
-    for (std::size_t i = 0; i < rechts.size(); ++i) {
-        tasteZeigen(rechts[i].first, KeyLook::Marked);
-        zeigen(int(i) + 2, QString::fromUtf8(rechts[i].second));
-        Pause(4000);
-        tasteZeigen(rechts[i].first, KeyLook::Shown);
-    }
+    handZeigen(rechts, 4000);
     Pause(3000);
 
     InfozeilenNormal();

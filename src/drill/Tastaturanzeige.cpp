@@ -34,30 +34,28 @@ void TFensterTastaturschreiben::punktTasteZuruecksetzen() {
     TastaturZeigen();
 }
 
-void TFensterTastaturschreiben::VollTastatur() {
+void TFensterTastaturschreiben::schemaZeigen(
+    const std::function<tastei::KeyboardPicture(const tastei::KeyboardPicture&)>& schema) {
     bereichZeigen(NormalTastatur);
-    NormalTastatur->Tastaturbild =
-        tastei::VollTastatur(NormalTastatur->Tastaturbild, schemaZustand());
+    NormalTastatur->Tastaturbild = schema(NormalTastatur->Tastaturbild);
     TastaturZeigen();
+}
+
+void TFensterTastaturschreiben::VollTastatur() {
+    schemaZeigen([this](const auto& bild) { return tastei::VollTastatur(bild, schemaZustand()); });
 }
 
 void TFensterTastaturschreiben::BlindTastatur() {
-    bereichZeigen(NormalTastatur);
-    NormalTastatur->Tastaturbild =
-        tastei::BlindTastatur(NormalTastatur->Tastaturbild, schemaZustand());
-    TastaturZeigen();
+    schemaZeigen([this](const auto& bild) { return tastei::BlindTastatur(bild, schemaZustand()); });
 }
 
 void TFensterTastaturschreiben::TeilTastatur(const QString& keySet) {
-    bereichZeigen(NormalTastatur);
-    NormalTastatur->Tastaturbild =
-        tastei::TeilTastatur(NormalTastatur->Tastaturbild, keySet, schemaZustand());
-    TastaturZeigen();
+    schemaZeigen([this, &keySet](const auto& bild) {
+        return tastei::TeilTastatur(bild, keySet, schemaZustand());
+    });
 }
 
 void TFensterTastaturschreiben::ZiffernblockTastatur() {
-    bereichZeigen(NormalTastatur);
-    NormalTastatur->Tastaturbild =
-        tastei::ZiffernblockTastatur(NormalTastatur->Tastaturbild, schemaZustand());
-    TastaturZeigen();
+    schemaZeigen(
+        [this](const auto& bild) { return tastei::ZiffernblockTastatur(bild, schemaZustand()); });
 }

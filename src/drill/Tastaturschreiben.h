@@ -174,6 +174,9 @@ private:
 
     void uebungsanzeigenAnlegen();
     tastei::SchemeState schemaZustand() const;
+    // Shows the keyboard area with the picture a scheme makes of the current one.
+    void schemaZeigen(
+        const std::function<tastei::KeyboardPicture(const tastei::KeyboardPicture&)>& schema);
     void punktTasteZuruecksetzen();
     tastei::KeyLook schemaLook() const;
     tastei::KeyLook markierLook() const;
@@ -186,6 +189,8 @@ private:
     void umschalttastenMarkieren();
     void wegHin(QChar zeichen);
     void anleitungBeginnen();
+    void handZeigen(const std::array<std::pair<tastei::KeyId, const char*>, 4>& tasten,
+                    int wartezeit);
     void anleitungBeenden();
     void zeigen(int nummer, const QString& text, Qt::Alignment ausrichtung = Qt::AlignLeft);
     void tasteZeigen(tastei::KeyId taste, tastei::KeyLook look, bool zweitbelegung = false);

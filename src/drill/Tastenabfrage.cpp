@@ -4,6 +4,7 @@
 #include "ui/platform.h"
 #include "ui/programstate.h"
 #include "ui/richtextfield.h"
+#include "ui/tasten.h"
 
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -27,22 +28,13 @@ const QChar kGravis(QLatin1Char('`'));
 // Navigation, editing and function keys never reach the field.
 bool wirdVerschluckt(int key) {
     switch (key) {
-    case Qt::Key_PageUp:
-    case Qt::Key_PageDown:
-    case Qt::Key_End:
-    case Qt::Key_Home:
-    case Qt::Key_Left:
-    case Qt::Key_Up:
-    case Qt::Key_Right:
-    case Qt::Key_Down:
-    case Qt::Key_Insert:
     case Qt::Key_Delete:
     case Qt::Key_CapsLock:
     case Qt::Key_NumLock:
     case Qt::Key_ScrollLock:
         return true;
     default:
-        return key >= Qt::Key_F1 && key <= Qt::Key_F12;
+        return istBewegungstaste(key);
     }
 }
 

@@ -1,5 +1,7 @@
 #include "trainer/anschlaege.h"
 
+#include "ui/tasten.h"
+
 #include <algorithm>
 
 namespace anschlaege {
@@ -29,18 +31,9 @@ bool zaehltNicht(int key) {
     case Qt::Key_Super_L:
     case Qt::Key_Super_R:
     case Qt::Key_Menu:
-    case Qt::Key_PageUp:
-    case Qt::Key_PageDown:
-    case Qt::Key_End:
-    case Qt::Key_Home:
-    case Qt::Key_Left:
-    case Qt::Key_Up:
-    case Qt::Key_Right:
-    case Qt::Key_Down:
-    case Qt::Key_Insert:
         return true;
     default:
-        return key >= Qt::Key_F1 && key <= Qt::Key_F12;
+        return istBewegungstaste(key);
     }
 }
 

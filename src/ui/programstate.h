@@ -40,4 +40,17 @@ struct ProgramState {
     int TrainerTimeSeconds = 0;
     int TrainerMinutes = 0;
     int KeystrokeCount = 0;
+
+    // Before a copy-typing exercise is set up: no settings, no time, no count.
+    void trainerZuruecksetzen() {
+        TrainerScreenText = false;
+        TrainerPrintTemplate = false;
+        TrainerCorrection = false;
+        TrainerEvaluation = false;
+        TrainerTimed = false;
+        TrainerClockRunning = false;
+        TrainerTimeSeconds = 0;
+        TrainerMinutes = 0;
+        KeystrokeCount = 0;
+    }
 };

@@ -34,6 +34,7 @@ Anwendung::Anwendung(Platform& platform, Edition edition) : platform_(platform) 
     fensterInformationen_ = erzeuge<TFensterInformationen>();
     fensterTextanzeige_ = erzeuge<TFensterTextanzeige>();
     fensterTastaturschreiben_->Anschliessen(*fensterTextanzeige_, *fensterInformationen_);
+    fensterSchreibtrainer_->Anschliessen(*fensterInformationen_);
     fensterBildschirmAnpassen_ = erzeuge<TFensterBildschirmAnpassen>();
     verbinden();
     // Determines the screen class and lays out the windows made before it.
@@ -64,7 +65,13 @@ void Anwendung::verbinden() {
         fensterTastaturschreiben_->Anordnen();
         fensterStart_->Anordnen();
         fensterLektionen_->Anordnen();
+        fensterSchreibtrainer_->Anordnen();
     });
+    connect(fensterSchreibtrainer_.get(), &TFensterSchreibtrainer::Auswertung, this,
+            [this](const QString& getippt) {
+                fensterTextanzeige_->TextZeigen(getippt);
+                fensterTextanzeige_->Anzeigen();
+            });
     connect(fensterTastaturschreiben_.get(), &TFensterTastaturschreiben::NeuAnordnen,
             fensterBildschirmAnpassen_.get(), &TFensterBildschirmAnpassen::Bildschirm);
     connect(fensterTastaturschreiben_.get(), &TFensterTastaturschreiben::LerneinheitBeendet,

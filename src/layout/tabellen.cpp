@@ -149,6 +149,57 @@ const std::array<Uebungszeilen, 4> kUebungszeilen{{
            42, -20, {32, 96, 86, 112, -40}, {144, 46}, -19),
 }};
 
+const std::array<Schreibtrainerfenster, 4> kSchreibtrainerfenster{{
+    {{800, 600},
+     {50, 300, 680, 185},
+     12,
+     -19,
+     {50, 120, 663, 370},
+     {10, 4, 780, 66},
+     -12,
+     72,
+     31,
+     495,
+     26,
+     -13},
+    {{1024, 780},
+     {60, 380, 820, 270},
+     15,
+     -23,
+     {60, 150, 790, 470},
+     {12, 6, 1000, 86},
+     -15,
+     100,
+     38,
+     668,
+     30,
+     -16},
+    {{1152, 864},
+     {70, 430, 917, 280},
+     18,
+     -25,
+     {70, 165, 892, 520},
+     {14, 6, 1124, 96},
+     -17,
+     110,
+     44,
+     725,
+     32,
+     -18},
+    {{1280, 962},
+     {80, 430, 1021, 340},
+     23,
+     -28,
+     {80, 180, 989, 600},
+     {16, 6, 1248, 100},
+     -18,
+     112,
+     45,
+     785,
+     34,
+     -19},
+}};
+
 } // namespace
 
 QRect Uebungszeilen::rahmen() const {
@@ -187,6 +238,10 @@ const Uebungsfenster& uebungsfenster(ScreenClass klasse) {
 
 const Uebungszeilen& uebungszeilen(ScreenClass klasse) {
     return kUebungszeilen[index(klasse)];
+}
+
+const Schreibtrainerfenster& schreibtrainerfenster(ScreenClass klasse) {
+    return kSchreibtrainerfenster[index(klasse)];
 }
 
 } // namespace tabellen

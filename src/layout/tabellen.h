@@ -110,6 +110,26 @@ struct Uebungszeilen {
 };
 const Uebungszeilen& uebungszeilen(ScreenClass klasse);
 
+// The copy-typing trainer: the input field (with the reference on screen, and
+// larger in the reference area's place for a print template) with its inner
+// border, the header bar with the hint lines, the seven reference lines above
+// the input field and as wide as it, and the row of status panels below it.
+struct Schreibtrainerfenster {
+    QSize fenster;
+    QRect eingabe;
+    int rand = 0;
+    int schrift = 0;
+    QRect druckEingabe;
+    QRect kopf;
+    int hinweisSchrift = 0;
+    int vorgabeOben = 0;
+    int zeilenhoehe = 0;
+    int statusOben = 0;
+    int statusHoehe = 0;
+    int statusSchrift = 0;
+};
+const Schreibtrainerfenster& schreibtrainerfenster(ScreenClass klasse);
+
 // Room kept between an information line and the frame of its field.
 inline constexpr int kInfoRand = 4;
 

@@ -305,9 +305,10 @@ void TFensterLektionen::Auswahl(const QString& fileName) {
         if (!zeitschreiben) {
             Lerndatei = fileName;
         }
-        trainer.AbschreibtextOeffnen(pfad, zeitschreiben
-                                               ? QStringLiteral("      10-Minuten-Schreiben")
-                                               : katalog::schreibtrainerTitel(fileName, false));
+        trainer.TextVorgabe(pfad);
+        if (!trainer.isHidden()) {
+            trainer.setWindowTitle(katalog::schreibtrainerTitel(fileName, zeitschreiben));
+        }
         box(Liste::LerneinheitenZeitschreibenPU)->hide();
         hide();
         return;

@@ -26,22 +26,6 @@ const QString kZeitschreibenTitel = QStringLiteral("      10-Minuten-Schreiben")
 const QString kSchreibtrainerTitel = QStringLiteral("   Schreibtrainer - Lerneinheit ");
 const QString kAllgemeinerTitel = QStringLiteral(" Kasparo - Tastaturschulung");
 const QString kLerneinheit = QStringLiteral("Lerneinheit  ");
-const QString kVersion = QStringLiteral("                    Version  ");
-
-// In the order the flags are tested; the labels are those of the start window.
-struct Editionsname {
-    bool ProgramState::*flag;
-    QStringView name;
-};
-const std::array<Editionsname, 7> kEditionsnamen = {{
-    {&ProgramState::EditionTeacher, u"Lehrer"},
-    {&ProgramState::EditionSchool, u"Schule"},
-    {&ProgramState::EditionProgrammed, u"Programmiert"},
-    {&ProgramState::EditionSelfStudy, u"Selbstlernen"},
-    {&ProgramState::EditionOffice, u"Büro"},
-    {&ProgramState::EditionCompact, u"MiniKasp"},
-    {&ProgramState::EditionHandImpaired, u"Handicap"},
-}};
 
 bool enthaeltEinen(const QString& datei, std::span<const QStringView> gruppen) {
     return std::ranges::any_of(gruppen, [&](QStringView gruppe) { return datei.contains(gruppe); });
@@ -148,15 +132,6 @@ QString einheitsnummer(const QString& datei) {
     const auto erstesZeichen = std::ranges::find_if_not(
         name, [](QChar c) { return c == u'-' || c == u'_' || (c >= u'A' && c <= u'Z'); });
     return name.sliced(erstesZeichen - name.begin()).toString();
-}
-
-QString editionsZusatz(const ProgramState& state) {
-    for (const Editionsname& edition : kEditionsnamen) {
-        if (state.*edition.flag) {
-            return kVersion + edition.name.toString();
-        }
-    }
-    return {};
 }
 
 QString tastaturschreibenTitel(const QString& datei, const ProgramState& state) {

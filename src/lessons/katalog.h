@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ui/edition.h"
 #include "ui/programstate.h"
 
 #include <QString>
@@ -64,9 +65,6 @@ Einheitsart einheitsart(const QString& datei, bool ausZeitschreiben);
 // What is left of the name without its extension (from the first dot on) and
 // without the leading dashes, underscores and capitals: "KP_FI01A.VER" -> "01A".
 QString einheitsnummer(const QString& datei);
-
-// Appended to every drill-unit caption; decided by the first edition flag set.
-QString editionsZusatz(const ProgramState& state);
 
 // The caption of the keyboard-writing window for a drill unit.
 QString tastaturschreibenTitel(const QString& datei, const ProgramState& state);

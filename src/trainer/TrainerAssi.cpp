@@ -146,6 +146,9 @@ TFensterAssi::TFensterAssi(Umgebung umgebung, TFensterSchreibtrainer& trainer)
     AssiWeiter->installEventFilter(this);
 
     connect(AssiAbbrechen, &QPushButton::clicked, this, &TFensterAssi::AssiAbbrechenClick);
+    connect(&trainer_, &TFensterSchreibtrainer::DateiGewaehlt, this, &QWidget::hide);
+    connect(&trainer_, &TFensterSchreibtrainer::DateiwahlAbgebrochen, this,
+            &TFensterAssi::EigeneDateiAbgebrochen);
     connect(AssiZurueck, &QPushButton::clicked, this,
             [this] { SchrittvonSchritte(Ausloeser::Zurueck); });
     connect(AssiWeiter, &QPushButton::clicked, this,
@@ -458,8 +461,18 @@ void TFensterAssi::AssiAbbrechenClick() {
 }
 
 void TFensterAssi::texteOeffnen(const QString& datei) {
-    hide();
-    trainer_.UebungOeffnen(datei);
+    // Without a file the assistant stays behind the trainer's file dialog.
+    const ProgramState& st = state();
+    if (!datei.isEmpty() || !(st.TrainerEvaluation || st.TrainerScreenText)) {
+        hide();
+    }
+    trainer_.TextVorgabe(datei);
+}
+
+void TFensterAssi::EigeneDateiAbgebrochen() {
+    setIndex(kSchrittZahl, -1);
+    zeigeSchritt(kSchrittZahl);
+    knoepfeZeigen(true);
 }
 
 void TFensterAssi::anordnen() {

@@ -36,6 +36,8 @@ public:
     void AuswahlGelaeufigkeitOKClick();
     void AuswahlESCSchulClick();
     void AuswahlGelaeufigkeitEscClick();
+    // The trainer's file dialog for an own text was cancelled: step 6 again.
+    void EigeneDateiAbgebrochen();
     // Selects a row of the open list, as a click does.
     void ZeileWaehlen(int zeile);
 

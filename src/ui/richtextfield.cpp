@@ -124,6 +124,29 @@ int RichTextField::displayLineOfPosition(int position) {
     return before;
 }
 
+int RichTextField::displayColumnOfPosition(int position) {
+    ensureLayout();
+    const QTextBlock block = document()->findBlock(position);
+    if (!block.isValid() || block.layout()->lineCount() == 0) {
+        return 0;
+    }
+    const int inBlock = position - block.position();
+    const QTextLine textLine = block.layout()->lineForTextPosition(inBlock);
+    return textLine.isValid() ? inBlock - textLine.textStart() : inBlock;
+}
+
+int RichTextField::paragraphOfDisplayLine(int index) {
+    ensureLayout();
+    for (QTextBlock block = document()->begin(); block.isValid(); block = block.next()) {
+        const int lines = std::max(1, block.layout()->lineCount());
+        if (index < lines) {
+            return block.blockNumber();
+        }
+        index -= lines;
+    }
+    return -1;
+}
+
 int RichTextField::caretPosition() const {
     return textCursor().position();
 }
@@ -191,6 +214,12 @@ void RichTextField::pasteFromClipboard() {
 
 void RichTextField::setWordWrap(bool on) {
     setLineWrapMode(on ? QTextEdit::WidgetWidth : QTextEdit::NoWrap);
+}
+
+void RichTextField::setFixedWrapWidth(int width) {
+    setLineWrapMode(QTextEdit::FixedPixelWidth);
+    setLineWrapColumnOrWidth(width);
+    document()->setTextWidth(width);
 }
 
 bool RichTextField::wordWrap() const {

@@ -28,6 +28,10 @@ public:
     int displayLineCount();
     QString displayLine(int index);
     int displayLineOfPosition(int position);
+    // The position within its displayed line.
+    int displayColumnOfPosition(int position);
+    // The paragraph that holds displayed line `index`, -1 past the end.
+    int paragraphOfDisplayLine(int index);
 
     int caretPosition() const;
     void setCaretPosition(int position);
@@ -47,6 +51,9 @@ public:
     void pasteFromClipboard();
 
     void setWordWrap(bool on);
+    // Lines wrap at `width` pixels whatever the field's size, so that two
+    // fields of the same width, font and margin break a text alike.
+    void setFixedWrapWidth(int width);
     bool wordWrap() const;
     bool isModified() const;
     void setModified(bool modified);

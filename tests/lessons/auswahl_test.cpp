@@ -125,7 +125,7 @@ TEST_F(Auswahl, TheAdditionalWritingOfUnitTwelveOpensTheTrainer) {
     EXPECT_TRUE(st.TrainerCorrection);
     EXPECT_FALSE(st.TrainerTimed);
     EXPECT_FALSE(st.TrainerEvaluation);
-    EXPECT_EQ(trainer.Vorgabetext->line(0), QStringLiteral("Ein Text zum Abschreiben."));
+    EXPECT_EQ(trainer.Vorgabezeilen().value(0), QStringLiteral("Ein Text zum Abschreiben. "));
 }
 
 TEST_F(Auswahl, AMissingCatalogueFileIsReportedAndTheStartWindowReturns) {
@@ -220,15 +220,18 @@ TEST_F(Auswahl, TheSimpleEditorRunsWithoutCorrectionEvaluationOrTimeLimit) {
     EXPECT_TRUE(st.TrainerPrintTemplate);
     EXPECT_TRUE(start->Startmenue->isHidden());
 
-    trainer.Texteingabe->setPlainText(QStringLiteral("Notiz"));
-    trainer.Texteingabe->setModified(true);
+    auto* eingabe = trainer.findChild<RichTextField*>(QStringLiteral("Texteingabe"));
+    auto* beenden = trainer.findChild<QPushButton*>(QStringLiteral("BeendenSchreiben"));
+    ASSERT_TRUE(eingabe && beenden);
+    eingabe->setPlainText(QStringLiteral("Notiz"));
+    eingabe->setModified(true);
     platform.messageAnswers = {MessageAnswer::Cancel};
-    trainer.BeendenSchreiben->click();
+    beenden->click();
     EXPECT_FALSE(trainer.isHidden()); // nothing typed is thrown away unasked
     const QString ziel = verzeichnis.filePath("notiz.txt");
     platform.messageAnswers = {MessageAnswer::Yes};
     platform.fileAnswers = {ziel};
-    trainer.BeendenSchreiben->click();
+    beenden->click();
     EXPECT_TRUE(trainer.isHidden());
     EXPECT_TRUE(QFile::exists(ziel));
     EXPECT_FALSE(start->Startmenue->isHidden());

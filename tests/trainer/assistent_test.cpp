@@ -174,7 +174,7 @@ TEST_F(Assistent, StepSixWantsAChoiceAndItsFirstItemOpensTheTextList) {
     EXPECT_TRUE(assi->isHidden());
     TFensterSchreibtrainer& trainer = anwendung->FensterSchreibtrainer();
     EXPECT_FALSE(trainer.isHidden());
-    EXPECT_EQ(trainer.Vorgabetext->toPlainText(), QStringLiteral("Ein kurzer Text."));
+    EXPECT_EQ(trainer.Vorgabezeilen().value(0), QStringLiteral("Ein kurzer Text. "));
 
     start->Schreibtrainer->click(); // the assistant starts again on step 1
     EXPECT_EQ(assi->Schritt(), 1);

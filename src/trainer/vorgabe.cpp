@@ -40,7 +40,8 @@ QStringList absaetze(const QStringList& dateizeilen) {
     QString absatz;
     bool imAbsatz = false;
     for (const QString& zeile : dateizeilen) {
-        if (zeile.isEmpty()) {
+        // A line of blanks looks empty and is taken as empty.
+        if (zeile.trimmed().isEmpty()) {
             if (imAbsatz) {
                 ergebnis << absatz << QString();
                 absatz.clear();

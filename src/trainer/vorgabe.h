@@ -24,7 +24,7 @@ bool ohneWiederholung(const QString& dateiname);
 
 // The lines of a file as paragraphs: one line per paragraph, an empty line
 // between two paragraphs. Empty lines at the start and the end make no
-// paragraph, a run of empty lines makes one break. Every line of the file
+// paragraph, a run of empty (or blank) lines makes one break. Every line of the file
 // ends in a blank inside its paragraph.
 QStringList absaetze(const QStringList& dateizeilen);
 

@@ -150,6 +150,13 @@ TFensterSchreibtrainer::~TFensterSchreibtrainer() = default;
 
 void TFensterSchreibtrainer::Anschliessen(TFensterInformationen& informationen) {
     informationen_ = &informationen;
+    // Once the hint is read, the learner types on where the text is.
+    connect(&informationen, &TFensterInformationen::Geschlossen, this, [this] {
+        if (isVisible() && !Texteingabe->isHidden()) {
+            activateWindow();
+            Texteingabe->setFocus();
+        }
+    });
 }
 
 void TFensterSchreibtrainer::Anordnen() {

@@ -46,16 +46,6 @@ void TFensterSchreibtrainer::Timer1Timer() {
 }
 
 void TFensterSchreibtrainer::BeendenSchreibenClick() {
-    if (uebung_.einfacherEditor) {
-        if (ungespeichertesKlaeren(
-                *Texteingabe, QString::fromUtf8("Möchten Sie den geschriebenen Text speichern?"),
-                QStringLiteral("Text speichern"),
-                QStringLiteral("Textdateien(*.txt)|*.txt|Alle Dateien(*.*)|*.*"), QString(),
-                Speicherart::Text)) {
-            zurueckZumStart();
-        }
-        return;
-    }
     if (Texteingabe->isModified()) {
         if (platform().message(MessageKind::Confirmation, kBeendenFrage, MessageButtons::YesNo) !=
             MessageAnswer::Yes) {

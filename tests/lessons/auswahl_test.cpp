@@ -225,14 +225,22 @@ TEST_F(Auswahl, TheSimpleEditorRunsWithoutCorrectionEvaluationOrTimeLimit) {
     ASSERT_TRUE(eingabe && beenden);
     eingabe->setPlainText(QStringLiteral("Notiz"));
     eingabe->setModified(true);
-    platform.messageAnswers = {MessageAnswer::Cancel};
+    platform.messageAnswers = {MessageAnswer::No};
     beenden->click();
     EXPECT_FALSE(trainer.isHidden()); // nothing typed is thrown away unasked
+    EXPECT_EQ(platform.messages.back().text,
+              QString::fromUtf8("Wollen Sie die Schreibübung tatsächlich beenden?"));
+    // The text goes to the result window, which offers to save it.
+    platform.messageAnswers = {MessageAnswer::Yes};
+    beenden->click();
+    EXPECT_TRUE(trainer.isHidden());
+    TFensterTextanzeige& ergebnis = anwendung->FensterTextanzeige();
+    EXPECT_FALSE(ergebnis.isHidden());
+    EXPECT_TRUE(ergebnis.TextAnzeigeFeld->toPlainText().contains(QStringLiteral("Notiz")));
     const QString ziel = verzeichnis.filePath("notiz.txt");
     platform.messageAnswers = {MessageAnswer::Yes};
     platform.fileAnswers = {ziel};
-    beenden->click();
-    EXPECT_TRUE(trainer.isHidden());
+    ergebnis.Beenden->click();
     EXPECT_TRUE(QFile::exists(ziel));
     EXPECT_FALSE(start->Startmenue->isHidden());
 }

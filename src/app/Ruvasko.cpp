@@ -193,7 +193,7 @@ void TFensterStart::ZiffernblockTastatur() {
     anwendung().FensterLektionen().ZiffernblockAnbieten();
 }
 
-void TFensterStart::SchreibtrainerClick() {
+void TFensterStart::trainerVorbereiten() {
     ProgramState& st = state();
     // The copy-typing state of the exercise before is gone.
     st.trainerZuruecksetzen();
@@ -201,6 +201,11 @@ void TFensterStart::SchreibtrainerClick() {
     anwendung().FensterTastaturschreiben().NormalTastei();
     anwendung().FensterSchreibtrainer().Vorbereiten();
     Startmenue->hide();
+}
+
+void TFensterStart::SchreibtrainerClick() {
+    ProgramState& st = state();
+    trainerVorbereiten();
     if (st.EditionSchool) {
         anwendung().FensterAssi().Beginnen();
     } else if (st.EditionProgrammed || st.EditionSelfStudy || st.EditionHandImpaired ||
@@ -221,7 +226,17 @@ void TFensterStart::TextEditorClick() {
     const ProgramState& st = state();
     if (st.EditionSchool || st.EditionCompact) {
         EinfachEditor();
+    } else if (st.EditionProgrammed || st.EditionSelfStudy || st.EditionOffice ||
+               st.EditionHandImpaired) {
+        PuZeitschreiben();
     }
+}
+
+void TFensterStart::PuZeitschreiben() {
+    trainerVorbereiten();
+    Startmenue->show();
+    anwendung().FensterLektionen().ZeitschreibenAnbieten();
+    hide();
 }
 
 void TFensterStart::EinfachEditor() {

@@ -19,6 +19,8 @@ public:
     void TastaturschreibenClick();
     void SchreibtrainerClick();
     void TextEditorClick();
+    // The ten-minute writing: the trainer reset, the list of its texts.
+    void PuZeitschreiben();
     void ZiffernblockTastatur();
     void FormClick();
     void InfoDateiAufrufen(const QString& datei);
@@ -52,6 +54,8 @@ private:
     void FormCreate();
     void ModuleTastaturschreiben();
     void EinfachEditor();
+    // Before a copy-typing exercise: the trainer's settings and window reset.
+    void trainerVorbereiten();
     Anwendung& anwendung() const { return anwendung_; }
 
     Anwendung& anwendung_;

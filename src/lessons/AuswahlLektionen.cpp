@@ -174,8 +174,15 @@ void TFensterLektionen::Anbieten() {
 }
 
 void TFensterLektionen::SchreibtrainerAnbieten() {
-    const katalog::Einstiegsliste einstieg =
-        katalog::einstiegsliste(katalog::Einstieg::Schreibtrainer, state());
+    einstiegAnbieten(katalog::Einstieg::Schreibtrainer);
+}
+
+void TFensterLektionen::ZeitschreibenAnbieten() {
+    einstiegAnbieten(katalog::Einstieg::Zeitschreiben);
+}
+
+void TFensterLektionen::einstiegAnbieten(katalog::Einstieg art) {
+    const katalog::Einstiegsliste einstieg = katalog::einstiegsliste(art, state());
     if (!einstieg.liste) {
         return;
     }

@@ -24,6 +24,8 @@ public:
     void Anbieten();
     // Offered from the start window's trainer button: the copy-typing list.
     void SchreibtrainerAnbieten();
+    // The ten-minute writing of the editions that have it.
+    void ZeitschreibenAnbieten();
     // Offered from the start window's keypad button: the keypad list.
     void ZiffernblockAnbieten();
     void TastaturschulungClick();
@@ -63,6 +65,7 @@ Q_SIGNALS:
     void ZumStartfenster();
 
 private:
+    void einstiegAnbieten(katalog::Einstieg art);
     void listenAnordnen();
     void menueAnordnen();
     void listeZeigen(katalog::Liste liste);

@@ -1,6 +1,7 @@
 #include "uebung.h"
 
 #include "layout/tabellen.h"
+#include "lessons/AuswahlLektionen.h"
 #include "trainer/TrainerAssi.h"
 #include "trainer/vorgabe.h"
 #include "ui/edition.h"
@@ -317,4 +318,25 @@ TEST_F(Schreibtrainer, ThePlainEditorSwitchesToCorrectionOnceAndForAll) {
     EXPECT_EQ(meldung(),
               QString::fromUtf8("Sie können nicht mehr in den\rModus \"Ohne Korrektur\" zurück."));
     EXPECT_TRUE(ausgewertet.empty());
+}
+
+TEST_F(Schreibtrainer, TheTenMinuteWritingOfTheOtherEditionsRunsInTheTrainer) {
+    anwendung = std::make_unique<Anwendung>(platform, Edition::Office);
+    st().StartDirectory = verzeichnis.path();
+    trainer = &anwendung->FensterSchreibtrainer();
+    dateiSchreiben(verzeichnis, QStringLiteral("KP_TXT01.VER"), "Ein Text.\r\n");
+    TFensterStart& start = anwendung->FensterStart();
+    start.show();
+    start.Texteditor->click();
+    EXPECT_TRUE(start.isHidden());
+    TFensterLektionen& lektionen = anwendung->FensterLektionen();
+    EXPECT_FALSE(lektionen.isHidden());
+    lektionen.Auswahl(QStringLiteral("KP_TXT01.VER"));
+    EXPECT_FALSE(trainer->isHidden());
+    EXPECT_EQ(trainer->windowTitle(), QStringLiteral("      10-Minuten-Schreiben"));
+    EXPECT_TRUE(st().TrainerTimed);
+    EXPECT_EQ(st().TrainerTimeSeconds, 600);
+    EXPECT_TRUE(st().TrainerEvaluation);
+    EXPECT_EQ(anzeige("ZeitAnzeige"), QStringLiteral("  Zeit: 10 Minuten"));
+    EXPECT_TRUE(trainer->Vorgabezeilen().contains(vorgabe::kWiederholung));
 }

@@ -326,6 +326,8 @@ void TFensterSchreibtrainer::TextVorgabe(const QString& fileName) {
 
     Texteingabe->setReadOnly(false);
     Texteingabe->clearText();
+    // The scroll bar belongs to the correction phase of the exercise before.
+    Texteingabe->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Texteingabe->show();
     Texteingabe->setModified(false);
     Kopfleiste->show();

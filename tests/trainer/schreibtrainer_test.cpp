@@ -340,3 +340,31 @@ TEST_F(Schreibtrainer, TheTenMinuteWritingOfTheOtherEditionsRunsInTheTrainer) {
     EXPECT_EQ(anzeige("ZeitAnzeige"), QStringLiteral("  Zeit: 10 Minuten"));
     EXPECT_TRUE(trainer->Vorgabezeilen().contains(vorgabe::kWiederholung));
 }
+
+TEST_F(Schreibtrainer, TheNextExerciseStartsFreshAfterACorrectionPhase) {
+    einstellen(true, true, 0, true);
+    beginnen(QStringLiteral("KP_TXT01.VER"), {QStringLiteral("Eins zwei.")});
+    tippe(QStringLiteral("Eins zwei.\r\rEins zwei.\r"));
+    ASSERT_EQ(z().phase, Uebungszustand::Phase::Korrektur);
+    teil<QPushButton>("WeiterNachKorrektur")->click();
+    ASSERT_EQ(ausgewertet.size(), 1u);
+
+    // As the lesson selection starts a copy unit: the flags only.
+    st().TrainerScreenText = true;
+    st().TrainerCorrection = true;
+    beginnen(QStringLiteral("KP_TXT02.VER"), {kAbsatz1});
+    EXPECT_FALSE(trainer->isHidden());
+    EXPECT_EQ(z().phase, Uebungszustand::Phase::Schreiben);
+    EXPECT_TRUE(text().isEmpty());
+    for (const char* name : {"Texteingabe", "Kopfleiste", "TextvorgabeBereich", "KorrekturAnzeige",
+                             "AnschlagsAnzeige", "ZeitAnzeige"}) {
+        EXPECT_TRUE(sichtbar(name)) << name;
+    }
+    EXPECT_FALSE(sichtbar("HinweisKorrektur"));
+    EXPECT_FALSE(sichtbar("WeiterNachKorrektur"));
+    EXPECT_EQ(eingabe()->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+    EXPECT_EQ(anzeige("AnschlagsAnzeige"), QString::fromUtf8("  Anschläge: 0"));
+    EXPECT_EQ(trainer->MarkierteZeile(), 0);
+    tippe(kAbsatz1 + QStringLiteral("\r"));
+    EXPECT_TRUE(z().ParagraphEndPending); // the rules work as in the first exercise
+}

@@ -66,11 +66,12 @@ void Anwendung::verbinden() {
         fensterStart_->Anordnen();
         fensterLektionen_->Anordnen();
         fensterSchreibtrainer_->Anordnen();
+        fensterTextanzeige_->Anordnen();
     });
     connect(fensterSchreibtrainer_.get(), &TFensterSchreibtrainer::Auswertung, this,
-            [this](const QString& getippt) {
-                fensterTextanzeige_->TextZeigen(getippt);
-                fensterTextanzeige_->Anzeigen();
+            [this] {
+                fensterTextanzeige_->FehlerAuswertung(fensterSchreibtrainer_->Eingabezeilen(),
+                                                      fensterSchreibtrainer_->Vorgabezeilen());
             });
     connect(fensterTastaturschreiben_.get(), &TFensterTastaturschreiben::NeuAnordnen,
             fensterBildschirmAnpassen_.get(), &TFensterBildschirmAnpassen::Bildschirm);

@@ -219,7 +219,7 @@ void TFensterTastaturschreiben::TastaturschreibenBeenden(bool regulaer) {
     einheit_.Modus.FreeMode = true;
     const bool getippt = !Texteingabefeld->document()->isEmpty();
     if (getippt) {
-        ergebnis.TextZeigen(Texteingabefeld->toPlainText());
+        ergebnis.TextZeigen(Texteingabefeld->toPlainText(), st.EditionSchool);
         TasteiZeileButton->hide();
         informationen_->hide();
     }

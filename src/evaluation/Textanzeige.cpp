@@ -1,74 +1,267 @@
 #include "evaluation/Textanzeige.h"
 
+#include "evaluation/drucktext.h"
+#include "evaluation/fehlerauswertung.h"
+#include "evaluation/markierung.h"
+#include "layout/screenclass.h"
+#include "layout/tabellen.h"
+#include "ui/anordnen.h"
 #include "ui/platform.h"
+#include "ui/programstate.h"
 #include "ui/richtextfield.h"
 
 #include <QCloseEvent>
-#include <QGroupBox>
-#include <QHBoxLayout>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPageSize>
 #include <QPushButton>
-#include <QVBoxLayout>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+
+namespace {
+
+const QString kSchrift = QStringLiteral("Courier New");
+// The print text keeps one size whatever the screen.
+constexpr int kDruckSchrift = -16;
+const QString kTitel = QStringLiteral(" ... Textanzeige");
+const QString kSpeichernTitel = QStringLiteral("Speichern unter");
+const QString kFilter = QStringLiteral("RichTextFormat(*.rtf)|*.rtf|Alle Dateien(*.*)|*.*");
+const QString kDruckauftrag = QStringLiteral("Kasparo - Ergebnis");
+const QString kSpeichernFrage = QStringLiteral("Wollen Sie den Text speichern?");
+constexpr int kFeldrand = 8;
+
+// The lines into the field in its font; with `markiert` the marks become
+// italic, bold and underline.
+void darstellen(RichTextField& feld, const QStringList& zeilen, bool markiert, int schrift) {
+    const QString text = zeilen.join(QLatin1Char('\n'));
+    const auswertung::Darstellung d =
+        markiert ? auswertung::markierungenUmsetzen(text)
+                 : auswertung::Darstellung{text, std::vector<unsigned char>(
+                                                     static_cast<std::size_t>(text.size()),
+                                                     auswertung::Schlicht)};
+    feld.setReadOnly(false);
+    feld.clearText();
+    feld.setPlainText(d.text);
+    feld.setTextFont(kSchrift, schrift);
+    QTextCursor cursor(feld.document());
+    std::size_t anfang = 0;
+    while (anfang < d.stile.size()) {
+        std::size_t ende = anfang;
+        while (ende < d.stile.size() && d.stile[ende] == d.stile[anfang]) {
+            ++ende;
+        }
+        if (const unsigned char stil = d.stile[anfang]; stil != auswertung::Schlicht) {
+            QTextCharFormat format;
+            format.setFontItalic((stil & auswertung::Kursiv) != 0);
+            format.setFontWeight((stil & auswertung::Fett) != 0 ? QFont::Bold : QFont::Normal);
+            format.setFontUnderline((stil & auswertung::Unterstrichen) != 0);
+            cursor.setPosition(static_cast<int>(anfang));
+            cursor.setPosition(static_cast<int>(ende), QTextCursor::KeepAnchor);
+            cursor.mergeCharFormat(format);
+        }
+        anfang = ende;
+    }
+    feld.setReadOnly(true);
+}
+
+} // namespace
 
 TFensterTextanzeige::TFensterTextanzeige(Umgebung umgebung)
     : Fenster(umgebung, QStringLiteral("FensterTextanzeige")) {
-    setWindowTitle(QStringLiteral(" Kasparo 2003 - Ergebnis"));
+    setWindowTitle(kTitel);
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     setFont(QFont(QStringLiteral("Arial")));
     TextAnzeigeFeld = new RichTextField(platform(), this, QStringLiteral("TextAnzeigeFeld"));
     TextAnzeigeFeld->setReadOnly(true);
-    Drucken = new QPushButton(QStringLiteral("&Drucken"), this);
-    Speichern = new QPushButton(QStringLiteral("&Speichern"), this);
-    Beenden = new QPushButton(QStringLiteral("&Beenden"), this);
-    auto* knoepfe = new QHBoxLayout;
-    knoepfe->addWidget(Drucken);
-    knoepfe->addWidget(Speichern);
-    knoepfe->addStretch(1);
-    knoepfe->addWidget(Beenden);
-    auto* spalte = new QVBoxLayout(this);
-    spalte->addWidget(TextAnzeigeFeld, 1);
-    spalte->addLayout(knoepfe);
+    TextAnzeigeFeld->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    TextAnzeigeFeld->document()->setDocumentMargin(kFeldrand);
+    PanelName = new QWidget(this);
+    PanelName->setObjectName(QStringLiteral("PanelName"));
+    EingabeAufforderung = new QLabel(QStringLiteral("Geben Sie Ihren Namen ein:"), PanelName);
+    EingabeAufforderung->setObjectName(QStringLiteral("EingabeAufforderung"));
+    NameEingabe = new QLineEdit(PanelName);
+    NameEingabe->setObjectName(QStringLiteral("NameEingabe"));
+    EingabeAufforderung->setBuddy(NameEingabe);
+    Speichern = new QPushButton(QStringLiteral("&Speichern"), PanelName);
+    Speichern->setObjectName(QStringLiteral("Speichern"));
+    Drucken = new QPushButton(QStringLiteral("&Drucken"), PanelName);
+    Drucken->setObjectName(QStringLiteral("Drucken"));
+    Beenden = new QPushButton(QStringLiteral("&Beenden"), PanelName);
+    Beenden->setObjectName(QStringLiteral("Beenden"));
+    DruckText = new RichTextField(platform(), this, QStringLiteral("DruckText"));
+    DruckText->setReadOnly(true);
+    DruckText->hide();
+    connect(NameEingabe, &QLineEdit::textChanged, this, &TFensterTextanzeige::NamenEinfuegen);
     connect(Drucken, &QPushButton::clicked, this, &TFensterTextanzeige::DruckenClick);
     connect(Speichern, &QPushButton::clicked, this, &TFensterTextanzeige::SpeichernClick);
     connect(Beenden, &QPushButton::clicked, this, &TFensterTextanzeige::BeendenClick);
+    Anordnen();
 }
 
-void TFensterTextanzeige::TextZeigen(const QString& text) {
-    TextAnzeigeFeld->setReadOnly(false);
-    TextAnzeigeFeld->clearText();
-    TextAnzeigeFeld->setPlainText(QStringLiteral("\n\n") + text);
-    TextAnzeigeFeld->setReadOnly(true);
+void TFensterTextanzeige::Anordnen() {
+    const tabellen::Ergebnisfenster& t = tabellen::ergebnisfenster(currentScreenClass(state()));
+    setFixedSize(fenstergroesse(state()));
+    TextAnzeigeFeld->setGeometry(t.anzeige);
+    PanelName->setGeometry(t.leiste);
+    // Two rows inside the bar: the name entry, then the buttons.
+    const int rand = t.leiste.height() / 8;
+    const int zeile = (t.leiste.height() - 3 * rand) / 2;
+    const int breite = t.leiste.width() - 2 * rand;
+    const int textBreite = breite * 2 / 5;
+    const int knopfBreite = breite / 5;
+    EingabeAufforderung->setGeometry(rand, rand, textBreite, zeile);
+    NameEingabe->setGeometry(rand + textBreite, rand, breite - textBreite, zeile);
+    const int unten = 2 * rand + zeile;
+    Speichern->setGeometry(rand, unten, knopfBreite, zeile);
+    Drucken->setGeometry(2 * rand + knopfBreite, unten, knopfBreite, zeile);
+    Beenden->setGeometry(rand + breite - knopfBreite, unten, knopfBreite, zeile);
+    for (QWidget* w : PanelName->findChildren<QWidget*>()) {
+        setzeSchrift(w, t.leistenSchrift);
+    }
+}
+
+void TFensterTextanzeige::FehlerAuswertung(const QStringList& getippt,
+                                           const QStringList& vorgabe) {
+    ProgramState& st = state();
+    auswertung::Uebung uebung;
+    uebung.getippt = getippt;
+    uebung.vorgabe = vorgabe;
+    uebung.korrektur = st.TrainerCorrection;
+    uebung.auswertung = st.TrainerEvaluation;
+    uebung.minuten = st.TrainerMinutes;
+    uebung.anschlaege = st.KeystrokeCount;
+    const auswertung::Ergebnis ergebnis = auswertung::fehlerAuswertung(uebung);
+    errorCount_ = ergebnis.fehler;
+    st.UnrecognisedErrors = st.UnrecognisedErrors || ergebnis.unerkannt;
+    fuellen(ergebnis.zeilen, st.TrainerEvaluation);
+    // A name given for the last result stands on this one too.
+    if (!NameEingabe->text().isEmpty()) {
+        TextAnzeigeFeld->setLine(0, NameEingabe->text());
+    }
+    kopfzeilenSchreiben(st.UnrecognisedErrors);
+    EingabeAufforderung->show();
+    NameEingabe->show();
+    Anzeigen();
+    NameEingabe->setFocus();
+}
+
+void TFensterTextanzeige::TextZeigen(const QString& text, bool mitNamen) {
+    fuellen(QStringList{QString(), QString()} + text.split(QLatin1Char('\n')), false);
+    kopfzeilenSchreiben(false);
+    EingabeAufforderung->setVisible(mitNamen);
+    NameEingabe->setVisible(mitNamen);
+}
+
+void TFensterTextanzeige::fuellen(const QStringList& anzeige, bool markiert) {
+    const auswertung::Drucktext druck = auswertung::drucktextBauen(anzeige);
+    kopfzeilen_ = druck.kopfzeilen;
+    seitenanfaenge_ = druck.seitenanfaenge();
+    darstellen(*TextAnzeigeFeld, anzeige,
+               markiert, tabellen::ergebnisfenster(currentScreenClass(state())).schrift);
+    darstellen(*DruckText, druck.zeilen, markiert, kDruckSchrift);
+    // The first way out asks whether to keep the new result.
     TextAnzeigeFeld->setModified(true);
+    TextAnzeigeFeld->setCaretPosition(0);
 }
 
 void TFensterTextanzeige::Anzeigen() {
     show();
+    move(0, 0);
     raise();
+    activateWindow();
     TextAnzeigeFeld->setFocus();
 }
 
-void TFensterTextanzeige::DruckenClick() {
-    TextAnzeigeFeld->print(QStringLiteral("Kasparo - Ergebnis"));
+void TFensterTextanzeige::NamenEinfuegen() {
+    const bool geaendert = TextAnzeigeFeld->isModified();
+    const QString name = NameEingabe->text();
+    TextAnzeigeFeld->setLine(0, name.isEmpty() ? auswertung::kNamenlos : name);
+    TextAnzeigeFeld->setModified(geaendert);
+    // The hint on stretches not aligned goes with the next change of the name.
+    kopfzeilenSchreiben(state().UnrecognisedErrors);
+    state().UnrecognisedErrors = false;
 }
 
-namespace {
+void TFensterTextanzeige::kopfzeilenSchreiben(bool hinweis) {
+    const QString datum =
+        QLocale::system().toString(platform().now().date(), QLocale::ShortFormat);
+    const QStringList kopf = auswertung::kopfzeilen(static_cast<int>(kopfzeilen_.size()),
+                                                    NameEingabe->text(), datum, hinweis);
+    const bool geaendert = DruckText->isModified();
+    for (qsizetype s = 0; s < kopfzeilen_.size(); ++s) {
+        DruckText->setLine(kopfzeilen_[s], kopf[s]);
+    }
+    DruckText->setModified(geaendert);
+}
 
-const QString kErgebnisTitel = QStringLiteral("Ergebnis speichern");
-const QString kErgebnisFilter = QStringLiteral("RTF-Dateien(*.rtf)|*.rtf");
-const QString kErgebnisName = QStringLiteral("Ergebnis.rtf");
+std::unique_ptr<QTextDocument> TFensterTextanzeige::druckvorlage() const {
+    std::unique_ptr<QTextDocument> vorlage(DruckText->document()->clone());
+    for (const int anfang : seitenanfaenge_) {
+        QTextCursor cursor(vorlage->findBlockByNumber(anfang));
+        QTextBlockFormat format = cursor.blockFormat();
+        format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+        cursor.setBlockFormat(format);
+    }
+    // A page as tall as its lines and as wide as a sheet's proportion asks:
+    // printing scales it to the sheet, so every page holds its lines.
+    const QFontMetricsF masse(vorlage->defaultFont());
+    const qreal rand = vorlage->documentMargin();
+    const QSizeF blatt = QPageSize(QPageSize::A4).size(QPageSize::Point);
+    const qreal hoehe = auswertung::kSeitenzeilen * masse.lineSpacing() + 2 * rand + 1;
+    vorlage->setPageSize(QSizeF(hoehe * blatt.width() / blatt.height(), hoehe));
+    return vorlage;
+}
 
-} // namespace
+void TFensterTextanzeige::DruckenClick() {
+    if (TextAnzeigeFeld->line(0).isEmpty()) {
+        if (NameEingabe->text().isEmpty()) {
+            NamenEinfuegen();
+        } else {
+            NameEingabe->clear();
+        }
+    }
+    const std::unique_ptr<QTextDocument> vorlage = druckvorlage();
+    if (!platform().print(*vorlage,
+                          gespeichertUnter_.isEmpty() ? kDruckauftrag : gespeichertUnter_)) {
+        NameEingabe->setFocus();
+    }
+}
 
 void TFensterTextanzeige::SpeichernClick() {
-    feldSpeichern(*TextAnzeigeFeld, kErgebnisTitel, kErgebnisFilter, kErgebnisName,
-                  Speicherart::Rtf);
+    if (!TextAnzeigeFeld->isModified()) {
+        return;
+    }
+    const QString pfad =
+        feldSpeichern(*TextAnzeigeFeld, kSpeichernTitel, kFilter, QString(), Speicherart::Rtf);
+    if (!pfad.isEmpty()) {
+        gespeichertUnter_ = pfad;
+        setWindowTitle(QFileInfo(pfad).fileName());
+    }
 }
 
 void TFensterTextanzeige::BeendenClick() {
-    if (ungespeichertesKlaeren(
-            *TextAnzeigeFeld,
-            QString::fromUtf8("Das Ergebnis ist nicht gespeichert. Möchten Sie es speichern?"),
-            kErgebnisTitel, kErgebnisFilter, kErgebnisName, Speicherart::Rtf)) {
-        zumHauptmenue();
+    if (TextAnzeigeFeld->isModified()) {
+        if (platform().message(MessageKind::Confirmation, kSpeichernFrage,
+                               MessageButtons::YesNo) == MessageAnswer::Yes) {
+            SpeichernClick();
+            // A cancelled or failed save keeps the result on screen.
+            if (TextAnzeigeFeld->isModified()) {
+                return;
+            }
+        }
     }
+    zumHauptmenue();
+}
+
+QStringList TFensterTextanzeige::Anzeigezeilen() const {
+    return TextAnzeigeFeld->lines();
+}
+
+QStringList TFensterTextanzeige::Druckzeilen() const {
+    return DruckText->lines();
 }
 
 void TFensterTextanzeige::closeEvent(QCloseEvent* event) {

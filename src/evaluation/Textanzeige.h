@@ -2,29 +2,66 @@
 
 #include "ui/fenster.h"
 
+#include <QList>
+#include <memory>
+#include <QStringList>
+
+class QLabel;
+class QLineEdit;
 class QPushButton;
+class QTextDocument;
 class RichTextField;
 
-// The result window: what the learner typed in a drill or the trainer.
+// The result window: the evaluated text of a copy-typing exercise, or what
+// the learner typed in a drill unit, with the learner's name, to print and
+// to save.
 class TFensterTextanzeige : public Fenster {
     Q_OBJECT
 public:
     explicit TFensterTextanzeige(Umgebung umgebung);
 
-    // The typed text after two empty lines, read-only.
-    void TextZeigen(const QString& text);
+    // Compares the typed lines with the reference lines of a finished
+    // exercise under the trainer's settings and shows the result.
+    void FehlerAuswertung(const QStringList& getippt, const QStringList& vorgabe);
+    // A drill unit's typed text below two empty lines; `mitNamen` shows the
+    // name entry.
+    void TextZeigen(const QString& text, bool mitNamen);
     // Shown in front, the text field ready to be read.
     void Anzeigen();
+    void Anordnen();
+
+    void NamenEinfuegen();
     void DruckenClick();
     void SpeichernClick();
     void BeendenClick();
 
-    RichTextField* TextAnzeigeFeld;
-    QPushButton* Drucken;
-    QPushButton* Speichern;
-    QPushButton* Beenden;
+    int ErrorCount() const { return errorCount_; }
+    QStringList Anzeigezeilen() const;
+    QStringList Druckzeilen() const;
 
 protected:
     // Closing the window by its frame does what its own way out does.
     void closeEvent(QCloseEvent* event) override;
+
+private:
+    // Both fields from the display lines; the marks become styles when
+    // `markiert`.
+    void fuellen(const QStringList& anzeige, bool markiert);
+    void kopfzeilenSchreiben(bool hinweis);
+    // The print text as pages: each page begins on a new sheet.
+    std::unique_ptr<QTextDocument> druckvorlage() const;
+
+    RichTextField* TextAnzeigeFeld;
+    QWidget* PanelName;
+    QLabel* EingabeAufforderung;
+    QLineEdit* NameEingabe;
+    QPushButton* Speichern;
+    QPushButton* Drucken;
+    QPushButton* Beenden;
+    RichTextField* DruckText;
+
+    int errorCount_ = 0;
+    QString gespeichertUnter_;
+    QList<int> kopfzeilen_;
+    QList<int> seitenanfaenge_;
 };

@@ -240,6 +240,17 @@ const Uebungszeilen& uebungszeilen(ScreenClass klasse) {
     return kUebungszeilen[index(klasse)];
 }
 
+const std::array<Ergebnisfenster, 4> kErgebnisfenster{{
+    {{32, 40, 690, 320}, -16, {32, 376, 690, 96}, -14},
+    {{40, 48, 857, 400}, -19, {40, 468, 857, 112}, -16},
+    {{44, 53, 940, 440}, -21, {44, 513, 940, 124}, -18},
+    {{49, 59, 1040, 485}, -23, {49, 564, 1040, 136}, -20},
+}};
+
+const Ergebnisfenster& ergebnisfenster(ScreenClass klasse) {
+    return kErgebnisfenster[index(klasse)];
+}
+
 const Schreibtrainerfenster& schreibtrainerfenster(ScreenClass klasse) {
     return kSchreibtrainerfenster[index(klasse)];
 }

@@ -130,6 +130,16 @@ struct Schreibtrainerfenster {
 };
 const Schreibtrainerfenster& schreibtrainerfenster(ScreenClass klasse);
 
+// The result window: the text field and below it the bar with the name
+// entry and the three buttons.
+struct Ergebnisfenster {
+    QRect anzeige;
+    int schrift = 0;
+    QRect leiste;
+    int leistenSchrift = 0;
+};
+const Ergebnisfenster& ergebnisfenster(ScreenClass klasse);
+
 // Room kept between an information line and the frame of its field.
 inline constexpr int kInfoRand = 4;
 

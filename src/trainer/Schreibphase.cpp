@@ -3,6 +3,7 @@
 #include "trainer/Schreibtrainer.h"
 
 #include "keyboard/Informationen.h"
+#include "trainer/anschlaege.h"
 #include "trainer/vorgabe.h"
 #include "ui/panel.h"
 #include "ui/platform.h"
@@ -133,10 +134,18 @@ bool TFensterSchreibtrainer::auswerten() {
         return false;
     }
     uebung_.phase = Uebungszustand::Phase::Ende;
-    const QString getippt = Texteingabe->toPlainText();
+    AnschlagsBerichtigung();
     hide();
-    Q_EMIT Auswertung(getippt);
+    Q_EMIT Auswertung();
     return true;
+}
+
+void TFensterSchreibtrainer::AnschlagsBerichtigung() {
+    // Corrections and marks typed by the learner count as they stand now.
+    const int neu = anschlaege::neuZaehlen(Texteingabe->lines());
+    if (neu >= 1) {
+        state().KeystrokeCount = neu;
+    }
 }
 
 void TFensterSchreibtrainer::WeiterNachKorrekturClick() {

@@ -288,6 +288,7 @@ bool TFensterSchreibtrainer::vorgabeLaden(const QString& pfad) {
 void TFensterSchreibtrainer::TextVorgabe(const QString& fileName) {
     ProgramState& st = state();
     uebung_ = Uebungszustand{};
+    st.UnrecognisedErrors = false;
     Timer1->stop();
     const bool druckvorlage = !st.TrainerScreenText;
     anordnenBildschirm(druckvorlage);

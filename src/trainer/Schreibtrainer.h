@@ -48,6 +48,8 @@ public:
     void KorrekturAnzeigeClick();
     void InZeileClick();
     void Timer1Timer();
+    // The keystrokes counted again from what stands typed at the end.
+    void AnschlagsBerichtigung();
 
     // The exercise as it stands, for reading.
     const Uebungszustand& zustand() const { return uebung_; }
@@ -61,8 +63,9 @@ public:
     int MarkierteZeile() const;
 
 Q_SIGNALS:
-    // The typing is over: the typed text is to be evaluated and shown.
-    void Auswertung(const QString& getippt);
+    // The typing is over: the typed lines are to be evaluated against the
+    // reference lines and shown.
+    void Auswertung();
     // The file dialog of an exercise was cancelled, or a file was chosen.
     void DateiwahlAbgebrochen();
     void DateiGewaehlt();

@@ -6,6 +6,7 @@
 #include "ui/savedirectory.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QGroupBox>
 
 Fenster::Fenster(Umgebung umgebung, const QString& name)
@@ -13,39 +14,25 @@ Fenster::Fenster(Umgebung umgebung, const QString& name)
     setObjectName(name);
 }
 
-bool Fenster::feldSpeichern(RichTextField& feld, const QString& titel, const QString& filter,
-                            const QString& vorschlag, Speicherart art) {
-    const QString pfad = platform().saveFileName(
-        titel, filter, saveDirectory(state_.StartDirectory, QDir::homePath()),
-        vorschlag);
+QString Fenster::feldSpeichern(RichTextField& feld, const QString& titel, const QString& filter,
+                               const QString& vorschlag, Speicherart art) {
+    QString pfad = platform().saveFileName(
+        titel, filter, saveDirectory(state_.StartDirectory, QDir::homePath()), vorschlag);
     if (pfad.isEmpty()) {
-        return false;
+        return {};
+    }
+    if (QFileInfo(pfad).suffix().isEmpty()) {
+        pfad += art == Speicherart::Rtf ? QStringLiteral(".rtf") : QStringLiteral(".txt");
     }
     QString fehler;
     const bool gespeichert =
         art == Speicherart::Rtf ? feld.saveRtf(pfad, &fehler) : feld.savePlainText(pfad, &fehler);
     if (!gespeichert) {
         platform().message(MessageKind::Error, fehler);
-        return false;
+        return {};
     }
     feld.setModified(false);
-    return true;
-}
-
-bool Fenster::ungespeichertesKlaeren(RichTextField& feld, const QString& frage,
-                                     const QString& titel, const QString& filter,
-                                     const QString& vorschlag, Speicherart art) {
-    if (!feld.isModified() || feld.document()->isEmpty()) {
-        return true;
-    }
-    switch (platform().message(MessageKind::Confirmation, frage, MessageButtons::YesNoCancel)) {
-    case MessageAnswer::Yes:
-        return feldSpeichern(feld, titel, filter, vorschlag, art);
-    case MessageAnswer::No:
-        return true;
-    default:
-        return false;
-    }
+    return pfad;
 }
 
 void Fenster::zumHauptmenue() {

@@ -29,13 +29,10 @@ protected:
     enum class Speicherart { Text, Rtf };
 
     // Asks for a file, in the start directory where one can be written, and
-    // saves the field there; a failure is reported. True when it is saved.
-    bool feldSpeichern(RichTextField& feld, const QString& titel, const QString& filter,
-                       const QString& vorschlag, Speicherart art);
-    // Before leaving: what the learner wrote is kept unless the learner says
-    // otherwise. False when the learner stays.
-    bool ungespeichertesKlaeren(RichTextField& feld, const QString& frage, const QString& titel,
-                                const QString& filter, const QString& vorschlag, Speicherart art);
+    // saves the field there; a name without extension gets the extension of
+    // its kind. A failure is reported. The file saved to, or empty.
+    QString feldSpeichern(RichTextField& feld, const QString& titel, const QString& filter,
+                          const QString& vorschlag, Speicherart art);
     // Hides this window and asks for the start window with its menu.
     void zumHauptmenue();
     ProgramState& state() const { return state_; }

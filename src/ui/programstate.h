@@ -40,6 +40,8 @@ struct ProgramState {
     int TrainerTimeSeconds = 0;
     int TrainerMinutes = 0;
     int KeystrokeCount = 0;
+    // The last evaluation fenced off typed text it could not align.
+    bool UnrecognisedErrors = false;
 
     // Before a copy-typing exercise is set up: no settings, no time, no count.
     void trainerZuruecksetzen() {

@@ -105,7 +105,7 @@ TEST_F(Steuerung, AbortAnsweredNoThenYes) {
     EXPECT_EQ(enden, std::vector<bool>{false});
     TFensterTextanzeige& ergebnis = anwendung->FensterTextanzeige();
     EXPECT_FALSE(ergebnis.isHidden());
-    EXPECT_EQ(ergebnis.TextAnzeigeFeld->toPlainText(), QStringLiteral("\n\nas"));
+    EXPECT_EQ(ergebnis.Anzeigezeilen().join(QLatin1Char('\n')), QStringLiteral("\n\nas"));
     EXPECT_TRUE(fenster->isHidden());
 }
 

@@ -236,11 +236,11 @@ TEST_F(Auswahl, TheSimpleEditorRunsWithoutCorrectionEvaluationOrTimeLimit) {
     EXPECT_TRUE(trainer.isHidden());
     TFensterTextanzeige& ergebnis = anwendung->FensterTextanzeige();
     EXPECT_FALSE(ergebnis.isHidden());
-    EXPECT_TRUE(ergebnis.TextAnzeigeFeld->toPlainText().contains(QStringLiteral("Notiz")));
+    EXPECT_TRUE(ergebnis.Anzeigezeilen().join(QLatin1Char('\n')).contains(QStringLiteral("Notiz")));
     const QString ziel = verzeichnis.filePath("notiz.txt");
     platform.messageAnswers = {MessageAnswer::Yes};
     platform.fileAnswers = {ziel};
-    ergebnis.Beenden->click();
+    ergebnis.BeendenClick();
     EXPECT_TRUE(QFile::exists(ziel));
     EXPECT_FALSE(start->Startmenue->isHidden());
 }
@@ -258,7 +258,7 @@ void abbrechen(TestPlatform& platform, Anwendung& anwendung) {
     platform.messageAnswers = {MessageAnswer::Yes, MessageAnswer::No};
     anwendung.FensterTastaturschreiben().AbbrechenButton->click();
     ASSERT_TRUE(anwendung.FensterTastaturschreiben().isHidden());
-    anwendung.FensterTextanzeige().Beenden->click();
+    anwendung.FensterTextanzeige().BeendenClick();
     ASSERT_TRUE(anwendung.FensterTextanzeige().isHidden());
 }
 
@@ -329,11 +329,11 @@ TEST_F(Auswahl, TheResultIsSavedFromTheStartDirectoryOrElseFromHome) {
         platform.messageAnswers = {MessageAnswer::Yes};
         drill->AbbrechenButton->click();
         anwendung->state().StartDirectory = startverzeichnis;
-        ergebnis.Speichern->click(); // the dialog is cancelled
+        ergebnis.SpeichernClick(); // the dialog is cancelled
         EXPECT_EQ(platform.fileDialogs.back().directory,
                   startverzeichnis == verzeichnis.path() ? verzeichnis.path() : QDir::homePath());
         platform.messageAnswers = {MessageAnswer::No};
-        ergebnis.Beenden->click();
+        ergebnis.BeendenClick();
         anwendung->state().StartDirectory = verzeichnis.path();
     }
 }

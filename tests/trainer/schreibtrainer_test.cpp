@@ -65,7 +65,7 @@ TEST_F(Schreibtrainer, AThreeParagraphTextTypedCorrectlyReachesTheEvaluation) {
     EXPECT_TRUE(trainer->isHidden());
     TFensterTextanzeige& ergebnis = anwendung->FensterTextanzeige();
     EXPECT_FALSE(ergebnis.isHidden());
-    EXPECT_TRUE(ergebnis.TextAnzeigeFeld->toPlainText().contains(kAbsatz3));
+    EXPECT_TRUE(ergebnis.Anzeigezeilen().join(QLatin1Char('\n')).contains(kAbsatz3));
 }
 
 TEST_F(Schreibtrainer, TheReferenceIsPreparedFromTheFile) {

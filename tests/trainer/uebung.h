@@ -30,7 +30,7 @@ protected:
         st().StartDirectory = verzeichnis.path();
         trainer = &anwendung->FensterSchreibtrainer();
         QObject::connect(trainer, &TFensterSchreibtrainer::Auswertung,
-                         [this](const QString& text) { ausgewertet.push_back(text); });
+                         [this] { ausgewertet.push_back(text()); });
     }
 
     ProgramState& st() { return anwendung->state(); }

@@ -68,11 +68,10 @@ void Anwendung::verbinden() {
         fensterSchreibtrainer_->Anordnen();
         fensterTextanzeige_->Anordnen();
     });
-    connect(fensterSchreibtrainer_.get(), &TFensterSchreibtrainer::Auswertung, this,
-            [this] {
-                fensterTextanzeige_->FehlerAuswertung(fensterSchreibtrainer_->Eingabezeilen(),
-                                                      fensterSchreibtrainer_->Vorgabezeilen());
-            });
+    connect(fensterSchreibtrainer_.get(), &TFensterSchreibtrainer::Auswertung, this, [this] {
+        fensterTextanzeige_->FehlerAuswertung(fensterSchreibtrainer_->Eingabezeilen(),
+                                              fensterSchreibtrainer_->Vorgabezeilen());
+    });
     connect(fensterTastaturschreiben_.get(), &TFensterTastaturschreiben::NeuAnordnen,
             fensterBildschirmAnpassen_.get(), &TFensterBildschirmAnpassen::Bildschirm);
     connect(fensterTastaturschreiben_.get(), &TFensterTastaturschreiben::LerneinheitBeendet,

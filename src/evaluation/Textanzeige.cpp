@@ -1,8 +1,8 @@
 #include "evaluation/Textanzeige.h"
 
 #include "evaluation/drucktext.h"
+#include "evaluation/ergebnisdokument.h"
 #include "evaluation/fehlerauswertung.h"
-#include "evaluation/markierung.h"
 #include "layout/screenclass.h"
 #include "layout/tabellen.h"
 #include "ui/anordnen.h"
@@ -10,6 +10,7 @@
 #include "ui/programstate.h"
 #include "ui/richtextfield.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QLabel>
@@ -34,36 +35,12 @@ const QString kSpeichernFrage = QStringLiteral("Wollen Sie den Text speichern?")
 constexpr int kFeldrand = 8;
 
 // The lines into the field in its font; with `markiert` the marks become
-// italic, bold and underline.
+// styles.
 void darstellen(RichTextField& feld, const QStringList& zeilen, bool markiert, int schrift) {
-    const QString text = zeilen.join(QLatin1Char('\n'));
-    const auswertung::Darstellung d =
-        markiert ? auswertung::markierungenUmsetzen(text)
-                 : auswertung::Darstellung{text, std::vector<unsigned char>(
-                                                     static_cast<std::size_t>(text.size()),
-                                                     auswertung::Schlicht)};
     feld.setReadOnly(false);
     feld.clearText();
-    feld.setPlainText(d.text);
     feld.setTextFont(kSchrift, schrift);
-    QTextCursor cursor(feld.document());
-    std::size_t anfang = 0;
-    while (anfang < d.stile.size()) {
-        std::size_t ende = anfang;
-        while (ende < d.stile.size() && d.stile[ende] == d.stile[anfang]) {
-            ++ende;
-        }
-        if (const unsigned char stil = d.stile[anfang]; stil != auswertung::Schlicht) {
-            QTextCharFormat format;
-            format.setFontItalic((stil & auswertung::Kursiv) != 0);
-            format.setFontWeight((stil & auswertung::Fett) != 0 ? QFont::Bold : QFont::Normal);
-            format.setFontUnderline((stil & auswertung::Unterstrichen) != 0);
-            cursor.setPosition(static_cast<int>(anfang));
-            cursor.setPosition(static_cast<int>(ende), QTextCursor::KeepAnchor);
-            cursor.mergeCharFormat(format);
-        }
-        anfang = ende;
-    }
+    auswertung::ergebnisSetzen(*feld.document(), zeilen, markiert, feld.font());
     feld.setReadOnly(true);
 }
 
@@ -123,8 +100,7 @@ void TFensterTextanzeige::Anordnen() {
     }
 }
 
-void TFensterTextanzeige::FehlerAuswertung(const QStringList& getippt,
-                                           const QStringList& vorgabe) {
+void TFensterTextanzeige::FehlerAuswertung(const QStringList& getippt, const QStringList& vorgabe) {
     ProgramState& st = state();
     auswertung::Uebung uebung;
     uebung.getippt = getippt;
@@ -159,8 +135,8 @@ void TFensterTextanzeige::fuellen(const QStringList& anzeige, bool markiert) {
     const auswertung::Drucktext druck = auswertung::drucktextBauen(anzeige);
     kopfzeilen_ = druck.kopfzeilen;
     seitenanfaenge_ = druck.seitenanfaenge();
-    darstellen(*TextAnzeigeFeld, anzeige,
-               markiert, tabellen::ergebnisfenster(currentScreenClass(state())).schrift);
+    darstellen(*TextAnzeigeFeld, anzeige, markiert,
+               tabellen::ergebnisfenster(currentScreenClass(state())).schrift);
     darstellen(*DruckText, druck.zeilen, markiert, kDruckSchrift);
     // The first way out asks whether to keep the new result.
     TextAnzeigeFeld->setModified(true);
@@ -186,8 +162,7 @@ void TFensterTextanzeige::NamenEinfuegen() {
 }
 
 void TFensterTextanzeige::kopfzeilenSchreiben(bool hinweis) {
-    const QString datum =
-        QLocale::system().toString(platform().now().date(), QLocale::ShortFormat);
+    const QString datum = QLocale::system().toString(platform().now().date(), QLocale::ShortFormat);
     const QStringList kopf = auswertung::kopfzeilen(static_cast<int>(kopfzeilen_.size()),
                                                     NameEingabe->text(), datum, hinweis);
     const bool geaendert = DruckText->isModified();
@@ -207,10 +182,10 @@ std::unique_ptr<QTextDocument> TFensterTextanzeige::druckvorlage() const {
     }
     // A page as tall as its lines and as wide as a sheet's proportion asks:
     // printing scales it to the sheet, so every page holds its lines.
-    const QFontMetricsF masse(vorlage->defaultFont());
-    const qreal rand = vorlage->documentMargin();
+    vorlage->setTextWidth(DruckText->document()->idealWidth());
+    const qreal zeile = vorlage->documentLayout()->blockBoundingRect(vorlage->begin()).height();
+    const qreal hoehe = auswertung::kSeitenzeilen * zeile + 2 * vorlage->documentMargin() + 1;
     const QSizeF blatt = QPageSize(QPageSize::A4).size(QPageSize::Point);
-    const qreal hoehe = auswertung::kSeitenzeilen * masse.lineSpacing() + 2 * rand + 1;
     vorlage->setPageSize(QSizeF(hoehe * blatt.width() / blatt.height(), hoehe));
     return vorlage;
 }
@@ -244,8 +219,8 @@ void TFensterTextanzeige::SpeichernClick() {
 
 void TFensterTextanzeige::BeendenClick() {
     if (TextAnzeigeFeld->isModified()) {
-        if (platform().message(MessageKind::Confirmation, kSpeichernFrage,
-                               MessageButtons::YesNo) == MessageAnswer::Yes) {
+        if (platform().message(MessageKind::Confirmation, kSpeichernFrage, MessageButtons::YesNo) ==
+            MessageAnswer::Yes) {
             SpeichernClick();
             // A cancelled or failed save keeps the result on screen.
             if (TextAnzeigeFeld->isModified()) {

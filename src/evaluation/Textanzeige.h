@@ -3,8 +3,8 @@
 #include "ui/fenster.h"
 
 #include <QList>
-#include <memory>
 #include <QStringList>
+#include <memory>
 
 class QLabel;
 class QLineEdit;

@@ -36,9 +36,7 @@ public:
         }
         d_.zeilen << text;
     }
-    void kopf() {
-        d_.kopfzeilen << static_cast<int>(d_.zeilen.size());
-    }
+    void kopf() { d_.kopfzeilen << static_cast<int>(d_.zeilen.size()); }
     Drucktext ergebnis() { return d_; }
 
 private:

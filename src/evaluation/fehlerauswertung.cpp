@@ -133,8 +133,7 @@ Ergebnis fehlerAuswertung(const Uebung& uebung) {
     return e;
 }
 
-QString zusammenfassung(bool korrektur, int anschlaege, bool auswertung, int fehler,
-                        int minuten) {
+QString zusammenfassung(bool korrektur, int anschlaege, bool auswertung, int fehler, int minuten) {
     QString s = korrektur ? QStringLiteral("Mit Korrektur  ") : QStringLiteral("Ohne Korrektur  ");
     if (anschlaege >= 0) {
         s += QString::number(anschlaege) + QString::fromUtf8(" Anschläge  ");

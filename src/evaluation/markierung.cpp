@@ -50,7 +50,8 @@ void fehlerUmsetzen(Darstellung& d) {
 } // namespace
 
 Darstellung markierungenUmsetzen(const QString& text) {
-    Darstellung d{text, std::vector<unsigned char>(static_cast<std::size_t>(text.size()), Schlicht)};
+    Darstellung d{text,
+                  std::vector<unsigned char>(static_cast<std::size_t>(text.size()), Schlicht)};
     paareUmsetzen(d, QLatin1Char('|'), Kursiv);
     paareUmsetzen(d, QLatin1Char('\\'), Fett);
     fehlerUmsetzen(d);

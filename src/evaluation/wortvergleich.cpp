@@ -118,9 +118,7 @@ QString ohneErstesLeer(QString s) {
 
 class Vergleich {
 public:
-    Vergleich(const QString& eingabe, const QString& vorgabe) {
-        aufteilen(eingabe, vorgabe);
-    }
+    Vergleich(const QString& eingabe, const QString& vorgabe) { aufteilen(eingabe, vorgabe); }
 
     Absatzvergleich ausfuehren(bool weitereEingabe) {
         woerterVergleichen();
@@ -130,7 +128,9 @@ public:
             e.absatz += T[w];
             ++w;
         }
-        if (!e.absatz.isEmpty() && weitereEingabe && !T.voll(w) && R.voll(w)) {
+        // Only a word of the reference is left out; a filler pushed beyond
+        // the typed words by the alignment is none.
+        if (!e.absatz.isEmpty() && weitereEingabe && !T.voll(w) && R.voll(w) && R[w] != kFueller) {
             e.absatz += kAbsatzAbgebrochen;
             ++fehler_;
         }
@@ -317,7 +317,8 @@ private:
         if (T.voll(i + 1) && R.voll(i + 1)) {
             const QString& t = T[i + 1];
             const QString& r = R[i + 1];
-            if (t == r || (t.size() >= 4 && t.size() == r.size() && abweichungen(t, r).size() == 1)) {
+            if (t == r ||
+                (t.size() >= 4 && t.size() == r.size() && abweichungen(t, r).size() == 1)) {
                 markieren(i);
                 return;
             }

@@ -131,6 +131,17 @@ TEST_F(Ergebnis, UnalignedTextIsHintedInThePrintHeaderUntilTheNameChangesTwice) 
     EXPECT_EQ(fenster().ErrorCount(), 0);
     EXPECT_EQ(fenster().Anzeigezeilen()[3],
               QString::fromUtf8("Der Zug kommt nie an fährt heute pünktlich ab. "));
+    // The stretch typed beyond the reference is bold when read back.
+    const QString ziel = verzeichnis.filePath(QStringLiteral("fett.rtf"));
+    platform.fileAnswers = {ziel};
+    fenster().SpeichernClick();
+    QTextDocument gelesen;
+    readRtf(dateiLesen(ziel), gelesen);
+    EXPECT_TRUE(formatVon(gelesen, QStringLiteral("kommt")).font().bold());
+    EXPECT_TRUE(formatVon(gelesen, QStringLiteral("nie")).font().bold());
+    EXPECT_FALSE(formatVon(gelesen, QStringLiteral("heute")).font().bold());
+    EXPECT_FALSE(formatVon(gelesen, QStringLiteral("heute")).fontItalic());
+
     const QString hinweis = QStringLiteral("  Nicht erkannte Fehler!");
     EXPECT_TRUE(fenster().Druckzeilen()[3].endsWith(hinweis));
     name()->setText(QStringLiteral("A"));
@@ -221,4 +232,22 @@ TEST_F(Ergebnis, ADrillResultShowsTheNameEntryOnlyWhenAsked) {
     fenster().TextZeigen(QStringLiteral("qwer"), true);
     EXPECT_FALSE(name()->isHidden());
     EXPECT_TRUE(fenster().Anzeigezeilen().first().isEmpty());
+}
+
+TEST_F(Ergebnis, WithoutEvaluationTheTextStandsAsTypedWithoutStyles) {
+    st().TrainerEvaluation = false;
+    st().KeystrokeCount = 17;
+    fenster().FehlerAuswertung({QStringLiteral("und |so| @hier")}, {QStringLiteral("anders ")});
+    EXPECT_EQ(fenster().Anzeigezeilen(),
+              QStringList({QStringLiteral("Namenlos"),
+                           QString::fromUtf8("Ohne Korrektur  17 Anschläge  Ohne Auswertung  "),
+                           QString(), QStringLiteral("und |so| @hier ")}));
+    EXPECT_EQ(fenster().ErrorCount(), 0);
+    const QString ziel = verzeichnis.filePath(QStringLiteral("ohne.rtf"));
+    platform.fileAnswers = {ziel};
+    fenster().SpeichernClick();
+    QTextDocument gelesen;
+    readRtf(dateiLesen(ziel), gelesen);
+    EXPECT_FALSE(formatVon(gelesen, QStringLiteral("so")).fontItalic());
+    EXPECT_FALSE(formatVon(gelesen, QStringLiteral("hier")).fontUnderline());
 }

@@ -145,7 +145,6 @@ void TFensterTextanzeige::fuellen(const QStringList& anzeige, bool markiert) {
 
 void TFensterTextanzeige::Anzeigen() {
     show();
-    move(0, 0);
     raise();
     activateWindow();
     TextAnzeigeFeld->setFocus();

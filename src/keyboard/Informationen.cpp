@@ -64,7 +64,7 @@ bool TFensterInformationen::DokumentZeigen(const QString& datei, QString* fehler
     }
     Hinweis->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setFixedSize(m.fenster);
-    move(0, 0);
+    mittigStellen();
     Hinweis->setGeometry(m.hinweis);
     InfoOk->setGeometry(m.ok);
     QFont okSchrift = InfoOk->font();
@@ -129,10 +129,7 @@ void TFensterInformationen::Information() {
              {{605, 290}, {8, 16, 582, 195}, -20, {10, 110, 210, 310}, {0, 224, 90, 30}, -12}}});
     showNormal();
     setFixedSize(m.fenster);
-    const QSize bildschirm = perClass(
-        s, std::array{QSize(800, 600), QSize(1024, 768), QSize(1152, 864), QSize(1280, 960)});
-    move((bildschirm.width() - m.fenster.width()) / 2,
-         (bildschirm.height() - m.fenster.height()) / 2);
+    mittigStellen();
     Hinweis->setGeometry(m.hinweis);
     Hinweis->setTextFont(QStringLiteral("Arial"), m.hinweisSchrift, Qt::blue);
     const std::array<QPushButton*, 4> knoepfe{InfoOk, InfoJa, InfoNein, InfoEsc};

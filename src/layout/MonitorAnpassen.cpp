@@ -7,7 +7,9 @@ TFensterBildschirmAnpassen::TFensterBildschirmAnpassen(Umgebung umgebung)
     : Fenster(umgebung, QStringLiteral("FensterBildschirmAnpassen")) {}
 
 void TFensterBildschirmAnpassen::BildschirmAufloesung() {
-    const ScreenClassChoice choice = screenClassForWidth(platform().primaryScreenWidth());
+    const ScreenArea bildschirm = platform().primaryScreen();
+    const ScreenClassChoice choice =
+        screenClassFor(bildschirm.windowGeometry().size(), bildschirm.windowArea().size());
     if (choice.tooSmall) {
         platform().message(MessageKind::Information, kMonitorZuKlein);
     }

@@ -1,19 +1,16 @@
 #include "layout/screenclass.h"
 
-ScreenClassChoice screenClassForWidth(int width) {
-    switch (width) {
-    case 800:
-        return {ScreenClass::C800, false};
-    case 1024:
-        return {ScreenClass::C1024, false};
-    case 1152:
-        return {ScreenClass::C1152, false};
-    case 1280:
-        return {ScreenClass::C1280, false};
-    default:
-        return width > 1280 ? ScreenClassChoice{ScreenClass::C1280, false}
-                            : ScreenClassChoice{ScreenClass::C800, true};
+ScreenClassChoice screenClassFor(const QSize& bildschirm, const QSize& verfuegbar) {
+    const QSize& kleinste = kFenstergroessen.front();
+    const bool zuKlein =
+        bildschirm.width() < kleinste.width() || bildschirm.height() < kleinste.height();
+    for (std::size_t k = kFenstergroessen.size(); k-- > 1;) {
+        const QSize& fenster = kFenstergroessen[k];
+        if (fenster.width() <= verfuegbar.width() && fenster.height() <= verfuegbar.height()) {
+            return {static_cast<ScreenClass>(k), false};
+        }
     }
+    return {ScreenClass::C800, zuKlein};
 }
 
 void setScreenClassFlags(ProgramState& state, ScreenClass screenClass) {

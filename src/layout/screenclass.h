@@ -17,9 +17,10 @@ struct ScreenClassChoice {
 inline const QString kMonitorZuKlein =
     QStringLiteral("Erforderlich ist ein Monitor von mindestens 800 x 600 Pixel.");
 
-// The four widths give their class; a screen wider than 1280 is laid out for
-// 1280 (all windows fit), every other width for 800 after the message.
-ScreenClassChoice screenClassForWidth(int width);
+// The largest class whose window fits the screen's free area; both sizes in
+// window pixels. Only a screen smaller than 800 x 600 brings the message, and
+// the 800 class.
+ScreenClassChoice screenClassFor(const QSize& bildschirm, const QSize& verfuegbar);
 
 void setScreenClassFlags(ProgramState& state, ScreenClass screenClass);
 
@@ -31,8 +32,10 @@ template <typename T> T perClass(const ProgramState& state, const std::array<T, 
     return values[static_cast<std::size_t>(currentScreenClass(state))];
 }
 
-// The size of every window of the class.
+// The size of every window of each class, smallest first.
+inline constexpr std::array<QSize, 4> kFenstergroessen{QSize(800, 600), QSize(1024, 768),
+                                                       QSize(1152, 864), QSize(1280, 960)};
+
 inline QSize fenstergroesse(const ProgramState& state) {
-    return perClass(
-        state, std::array{QSize(800, 600), QSize(1024, 768), QSize(1152, 864), QSize(1280, 960)});
+    return perClass(state, kFenstergroessen);
 }

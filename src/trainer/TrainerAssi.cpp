@@ -476,13 +476,10 @@ void TFensterAssi::EigeneDateiAbgebrochen() {
 }
 
 void TFensterAssi::anordnen() {
-    // Centred on the screen of its class.
     const ProgramState& s = state();
-    const QSize groesse =
-        perClass(s, std::array{QSize(520, 420), QSize(620, 500), QSize(680, 540), QSize(740, 580)});
-    const QSize bildschirm = fenstergroesse(s);
-    setFixedSize(groesse);
-    move((bildschirm.width() - groesse.width()) / 2, (bildschirm.height() - groesse.height()) / 2);
+    setFixedSize(perClass(
+        s, std::array{QSize(520, 420), QSize(620, 500), QSize(680, 540), QSize(740, 580)}));
+    mittigStellen();
     setzeSchrift(this, perClass(s, std::array{-15, -17, -19, -21}));
 }
 

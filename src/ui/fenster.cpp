@@ -5,6 +5,8 @@
 #include "ui/richtextfield.h"
 #include "ui/savedirectory.h"
 
+#include <algorithm>
+
 #include <QDir>
 #include <QFileInfo>
 #include <QGroupBox>
@@ -33,6 +35,20 @@ QString Fenster::feldSpeichern(RichTextField& feld, const QString& titel, const 
     }
     feld.setModified(false);
     return pfad;
+}
+
+void Fenster::mittigStellen() {
+    const QRect flaeche = platform_.primaryScreen().windowArea();
+    const QSize groesse = frameGeometry().size();
+    move(flaeche.x() + std::max(0, (flaeche.width() - groesse.width()) / 2),
+         flaeche.y() + std::max(0, (flaeche.height() - groesse.height()) / 2));
+}
+
+void Fenster::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (isWindow()) {
+        mittigStellen();
+    }
 }
 
 void Fenster::zumHauptmenue() {

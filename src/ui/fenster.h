@@ -35,6 +35,10 @@ protected:
                           const QString& vorschlag, Speicherart art);
     // Hides this window and asks for the start window with its menu.
     void zumHauptmenue();
+    // In the middle of the screen's free area, or at its top left when the
+    // window is larger; every window is placed so when it is shown.
+    void mittigStellen();
+    void showEvent(QShowEvent* event) override;
     ProgramState& state() const { return state_; }
     Platform& platform() const { return platform_; }
 

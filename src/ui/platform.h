@@ -2,7 +2,9 @@
 
 #include <QDateTime>
 #include <QFont>
+#include <QRect>
 #include <QString>
+#include <QtMath>
 
 #include <memory>
 #include <optional>
@@ -12,6 +14,27 @@ class QTextDocument;
 class SecondTimer;
 
 // The four kinds of message box; their captions and icons follow the kind.
+// The primary screen in its own pixels: the whole of it, the part not taken by
+// panels, and how many of its pixels make one pixel of the windows (2 on most
+// 4K screens).
+struct ScreenArea {
+    QRect geometry;
+    QRect available;
+    qreal devicePixelRatio = 1;
+    // The rectangles in the pixels windows are placed and sized in.
+    QRect windowGeometry() const { return inWindowPixels(geometry); }
+    QRect windowArea() const { return inWindowPixels(available); }
+
+private:
+    QRect inWindowPixels(const QRect& r) const;
+};
+
+inline QRect ScreenArea::inWindowPixels(const QRect& r) const {
+    const qreal v = devicePixelRatio > 0 ? devicePixelRatio : 1;
+    return {QPoint(qFloor(r.x() / v), qFloor(r.y() / v)),
+            QSize(qFloor(r.width() / v), qFloor(r.height() / v))};
+}
+
 enum class MessageKind { Information, Warning, Error, Confirmation };
 
 enum class MessageButtons { Ok, Cancel, OkCancel, YesNo, YesNoCancel };
@@ -59,7 +82,7 @@ public:
     // Milliseconds since an arbitrary start; only differences count.
     virtual qint64 tickMs() = 0;
     virtual QDateTime now() = 0;
-    virtual int primaryScreenWidth() = 0;
+    virtual ScreenArea primaryScreen() = 0;
 
     // Waits `ms` milliseconds while window events go on being handled, so
     // clocks run and windows repaint.

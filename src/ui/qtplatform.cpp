@@ -135,9 +135,18 @@ QDateTime QtPlatform::now() {
     return QDateTime::currentDateTime();
 }
 
-int QtPlatform::primaryScreenWidth() {
+ScreenArea QtPlatform::primaryScreen() {
     const QScreen* screen = QGuiApplication::primaryScreen();
-    return screen ? screen->geometry().width() : 0;
+    if (!screen) {
+        return {};
+    }
+    // Qt reports in window pixels already; the seam speaks in the screen's own.
+    const qreal verhaeltnis = screen->devicePixelRatio();
+    const auto eigene = [verhaeltnis](const QRect& r) {
+        return QRect(QPoint(qRound(r.x() * verhaeltnis), qRound(r.y() * verhaeltnis)),
+                     QSize(qRound(r.width() * verhaeltnis), qRound(r.height() * verhaeltnis)));
+    };
+    return {eigene(screen->geometry()), eigene(screen->availableGeometry()), verhaeltnis};
 }
 
 void QtPlatform::pause(int ms) {

@@ -27,7 +27,7 @@ public:
     void clearClipboard() override;
     qint64 tickMs() override;
     QDateTime now() override;
-    int primaryScreenWidth() override;
+    ScreenArea primaryScreen() override;
     void pause(int ms) override;
     std::unique_ptr<SecondTimer> createSecondTimer(QObject* parent) override;
 

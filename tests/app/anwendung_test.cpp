@@ -75,9 +75,9 @@ TEST(StartUp, TeacherStartWindowKeepsTheKeypadButton) {
                            "&Beenden"}));
 }
 
-TEST(StartUp, ScreenClassFollowsTheScreenWidth) {
+TEST(StartUp, ScreenClassFollowsTheScreenSize) {
     TestPlatform platform;
-    platform.screenWidth = 1280;
+    platform.screenSize = QSize(1280, 1024);
     {
         Anwendung anwendung(platform, Edition::Compact);
         EXPECT_TRUE(anwendung.state().ScreenClass1280);
@@ -87,7 +87,7 @@ TEST(StartUp, ScreenClassFollowsTheScreenWidth) {
     }
     EXPECT_TRUE(platform.messages.empty());
 
-    platform.screenWidth = 1100;
+    platform.screenSize = QSize(640, 480);
     Anwendung anwendung(platform, Edition::Compact);
     EXPECT_TRUE(anwendung.state().ScreenClass800);
     EXPECT_FALSE(anwendung.state().ScreenClass1024);
@@ -97,6 +97,34 @@ TEST(StartUp, ScreenClassFollowsTheScreenWidth) {
     EXPECT_EQ(platform.messages[0].kind, MessageKind::Information);
     EXPECT_EQ(platform.messages[0].text,
               QStringLiteral("Erforderlich ist ein Monitor von mindestens 800 x 600 Pixel."));
+}
+
+TEST(StartUp, WindowsStandInTheMiddleOfALargerScreen) {
+    TestPlatform platform;
+    platform.screenSize = QSize(1920, 1080);
+    platform.availableSize = QSize(1920, 1040); // a panel at the bottom
+    Anwendung anwendung(platform, Edition::Compact);
+    EXPECT_TRUE(anwendung.state().ScreenClass1280);
+    EXPECT_TRUE(platform.messages.empty());
+    // The frame around a window, where the platform draws one, is centred with it.
+    const auto mitte = [](const QWidget& w) { return w.frameGeometry().center(); };
+    TFensterStart& start = anwendung.FensterStart();
+    start.show();
+    EXPECT_EQ(start.size(), QSize(1280, 960));
+    EXPECT_NEAR(mitte(start).x(), 960, 1);
+    EXPECT_NEAR(mitte(start).y(), 520, 1);
+    // A window taller than the free area keeps its top in view.
+    TFensterTastaturschreiben& drill = anwendung.FensterTastaturschreiben();
+    platform.availableSize = QSize(1920, 900);
+    drill.show();
+    EXPECT_NEAR(mitte(drill).x(), 960, 1);
+    EXPECT_EQ(drill.frameGeometry().top(), 0);
+    drill.hide();
+    // The hint window stands in the middle too.
+    TFensterInformationen& info = anwendung.FensterInformationen();
+    info.HinweisChange(QStringLiteral("Ein Hinweis."), 0, QStringLiteral("OK"));
+    EXPECT_NEAR(mitte(info).x(), 960, 1);
+    EXPECT_NEAR(mitte(info).y(), 450, 1);
 }
 
 TEST(StartUp, BeendenEndsTheProgram) {

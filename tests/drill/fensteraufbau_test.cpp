@@ -12,7 +12,8 @@
 // window and apart, and what it draws reads as meant.
 class Fensteraufbau : public Lektion, public ::testing::WithParamInterface<int> {
 protected:
-    void SetUp() override { platform.screenWidth = GetParam(); }
+    // A screen just as large as the class's window.
+    void SetUp() override { platform.screenSize = QSize(GetParam(), GetParam() * 3 / 4); }
 };
 
 namespace {

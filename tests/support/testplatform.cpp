@@ -90,6 +90,11 @@ std::optional<FindRequest> TestPlatform::askFind(const QString&, bool) {
     return takeFront(findAnswers);
 }
 
+ScreenArea TestPlatform::primaryScreen() {
+    const QRect ganz(QPoint(0, 0), screenSize);
+    return {ganz, availableSize.isEmpty() ? ganz : QRect(QPoint(0, 0), availableSize), pixelRatio};
+}
+
 void TestPlatform::pause(int ms) {
     pauses.push_back(ms);
     if (duringPause) {

@@ -42,7 +42,7 @@ public:
     void clearClipboard() override { clipboard.clear(); }
     qint64 tickMs() override { return clockMs_; }
     QDateTime now() override { return startOfDay.addMSecs(clockMs_); }
-    int primaryScreenWidth() override { return screenWidth; }
+    ScreenArea primaryScreen() override;
     void pause(int ms) override;
     std::unique_ptr<SecondTimer> createSecondTimer(QObject* parent) override;
 
@@ -71,7 +71,10 @@ public:
     std::function<void(int ms)> duringPause;
 
     QString clipboard;
-    int screenWidth = 1024;
+    // The screen in its own pixels; without an available size all of it is free.
+    QSize screenSize{1024, 768};
+    QSize availableSize;
+    qreal pixelRatio = 1;
     QDateTime startOfDay{QDate(2026, 12, 8), QTime(9, 0)};
 
 protected:

@@ -1,5 +1,6 @@
 #include "keyboard/keytable.h"
 #include "lektion.h"
+#include "support/lage.h"
 #include "ui/panel.h"
 
 #include <QFontMetrics>
@@ -101,6 +102,26 @@ TEST_P(Fensteraufbau, TheHomeRowLineFitsTheInformationField) {
     };
     fenster->Grundstellung();
     EXPECT_TRUE(gesehen);
+}
+
+TEST_P(Fensteraufbau, EveryExerciseLaysOutItsControlsInsideAndApart) {
+    const std::vector<QStringList> uebungen{
+        {QStringLiteral("//Info: Willkommen"), QStringLiteral("//Volltastei"),
+         QString::fromUtf8("asdf jklö")},
+        {QStringLiteral("//Blindtastei"), QStringLiteral("asdf")},
+        {QStringLiteral("//Teiltastei: er"), QStringLiteral("der reis")},
+        {QStringLiteral("//Bahntastei"), QStringLiteral("asdf")},
+        {QStringLiteral("//Wortaufbau"), QStringLiteral("Wort")},
+        {QStringLiteral("//Rasterzeile"), QStringLiteral("raster")},
+        {QStringLiteral("//Normalzeile"), QStringLiteral("eine normale Zeile")},
+        {QStringLiteral("//Abschreibtext"), QStringLiteral("Ein Text zum Abschreiben.")},
+    };
+    for (const QStringList& skript : uebungen) {
+        starte(skript, Edition::Compact, static_cast<int>(skript.size()));
+        const QStringList fehler = lagefehler(fenster, lage::kGewollt);
+        EXPECT_TRUE(fehler.isEmpty()) << skript.first().toStdString() << "\n"
+                                      << fehler.join(QLatin1Char('\n')).toStdString();
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Bildschirmklassen, Fensteraufbau,

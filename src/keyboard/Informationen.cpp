@@ -1,6 +1,7 @@
 #include "keyboard/Informationen.h"
 
 #include "layout/screenclass.h"
+#include "layout/tabellen.h"
 #include "ui/panel.h"
 #include "ui/platform.h"
 #include "ui/programstate.h"
@@ -112,21 +113,7 @@ TFensterInformationen::Antwort TFensterInformationen::HinweisChange(const QStrin
 }
 
 void TFensterInformationen::Information() {
-    // The hint window's own size per screen class, centred on the screen.
-    const ProgramState& s = state();
-    struct Masse {
-        QSize fenster;
-        QRect hinweis;
-        int hinweisSchrift;
-        std::array<int, 4> links;
-        QRect knopf;
-        int knopfSchrift;
-    };
-    const Masse m = perClass<Masse>(
-        s, {{{{480, 245}, {6, 13, 460, 160}, -16, {6, 86, 166, 256}, {0, 180, 70, 24}, -10},
-             {{600, 300}, {8, 16, 575, 190}, -19, {10, 110, 210, 310}, {0, 224, 90, 30}, -12},
-             {{660, 330}, {8, 18, 634, 205}, -22, {10, 120, 230, 340}, {0, 250, 100, 33}, -13},
-             {{605, 290}, {8, 16, 582, 195}, -20, {10, 110, 210, 310}, {0, 224, 90, 30}, -12}}});
+    const tabellen::Hinweisfenster& m = tabellen::hinweisfenster(currentScreenClass(state()));
     showNormal();
     setFixedSize(m.fenster);
     mittigStellen();
@@ -134,7 +121,7 @@ void TFensterInformationen::Information() {
     Hinweis->setTextFont(QStringLiteral("Arial"), m.hinweisSchrift, Qt::blue);
     const std::array<QPushButton*, 4> knoepfe{InfoOk, InfoJa, InfoNein, InfoEsc};
     for (std::size_t i = 0; i < knoepfe.size(); ++i) {
-        knoepfe[i]->setGeometry(m.links[i], m.knopf.top(), m.knopf.width(), m.knopf.height());
+        knoepfe[i]->setGeometry(QRect(QPoint(m.knopfLinks[i], m.knopfOben), m.knopf));
         QFont schrift = knoepfe[i]->font();
         schrift.setPixelSize(pixelSizeForHeight(m.knopfSchrift));
         knoepfe[i]->setFont(schrift);

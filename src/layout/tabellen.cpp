@@ -251,6 +251,21 @@ const Ergebnisfenster& ergebnisfenster(ScreenClass klasse) {
     return kErgebnisfenster[index(klasse)];
 }
 
+const std::array<Hinweisfenster, 4> kHinweisfenster{{
+    {{480, 245}, {6, 13, 460, 160}, -16, {6, 86, 166, 256}, 180, {70, 24}, -10},
+    {{600, 300}, {8, 16, 575, 190}, -19, {10, 110, 210, 310}, 224, {90, 30}, -12},
+    {{660, 330}, {8, 18, 634, 205}, -22, {10, 120, 230, 340}, 250, {100, 33}, -13},
+    {{605, 290}, {8, 16, 582, 195}, -20, {10, 110, 210, 310}, 224, {90, 30}, -12},
+}};
+
+const Hinweisfenster& hinweisfenster(ScreenClass klasse) {
+    return kHinweisfenster[index(klasse)];
+}
+
+int editorSchrift(ScreenClass klasse) {
+    return std::array{-16, -19, -21, -23}[index(klasse)];
+}
+
 const Schreibtrainerfenster& schreibtrainerfenster(ScreenClass klasse) {
     return kSchreibtrainerfenster[index(klasse)];
 }

@@ -3,7 +3,9 @@
 #include "layout/screenclass.h"
 
 #include <QRect>
+
 #include <QSize>
+#include <array>
 
 // Where the controls of a window stand in each screen class, as data. Each
 // window applies its table to its own controls; the rule kinds are a fixed
@@ -139,6 +141,22 @@ struct Ergebnisfenster {
     int leistenSchrift = 0;
 };
 const Ergebnisfenster& ergebnisfenster(ScreenClass klasse);
+
+// The hint window: its own size (smaller in the 1280 class than in the 1152
+// class), the hint text, and the row of the OK, Ja, Nein and Esc buttons.
+struct Hinweisfenster {
+    QSize fenster;
+    QRect hinweis;
+    int hinweisSchrift = 0;
+    std::array<int, 4> knopfLinks{}; // OK, Ja, Nein, Esc
+    int knopfOben = 0;
+    QSize knopf;
+    int knopfSchrift = 0;
+};
+const Hinweisfenster& hinweisfenster(ScreenClass klasse);
+
+// The text font height of the editors.
+int editorSchrift(ScreenClass klasse);
 
 // Room kept between an information line and the frame of its field.
 inline constexpr int kInfoRand = 4;

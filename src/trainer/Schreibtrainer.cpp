@@ -54,8 +54,6 @@ constexpr int kHinweisWarten = 3;
 constexpr int kFeldrahmen = 2;
 constexpr int kRollbalken = 18;
 
-const std::array<int, 4> kEditorSchrift{-16, -19, -21, -23};
-
 Panel* anzeige(QWidget* parent, const QString& name, const QString& caption = {}) {
     auto* panel = new Panel(parent, name);
     panel->setCaption(caption);
@@ -396,7 +394,8 @@ void TFensterSchreibtrainer::EinfachenEditorOeffnen() {
     Texteingabe->setReadOnly(false);
     Texteingabe->clearText();
     Texteingabe->setModified(false);
-    Texteingabe->setTextFont(QStringLiteral("Courier New"), perClass(st, kEditorSchrift));
+    Texteingabe->setTextFont(QStringLiteral("Courier New"),
+                             tabellen::editorSchrift(currentScreenClass(st)));
     Texteingabe->setFocus();
 }
 

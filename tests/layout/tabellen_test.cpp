@@ -109,3 +109,50 @@ TEST(Tabellen, TheCellsOfTheLineExercisesStayInsideTheirField) {
         EXPECT_LE(t.raster.oben + t.raster.hoehe + 30 + t.symbol.height(), feld.height());
     }
 }
+
+TEST(Tabellen, TheTellingValuesOfEachClass) {
+    const std::array<QSize, 4> fenstergroessen{QSize(800, 600), QSize(1024, 768), QSize(1152, 864),
+                                               QSize(1280, 960)};
+    const std::array<int, 4> trainerhoehen{600, 780, 864, 962};
+    const std::array<QRect, 4> auswahlrahmen{QRect(50, 50, 380, 380), QRect(64, 64, 480, 480),
+                                             QRect(71, 71, 530, 530), QRect(80, 80, 540, 580)};
+    const std::array<QSize, 4> hinweisgroessen{QSize(480, 245), QSize(600, 300), QSize(660, 330),
+                                               QSize(605, 290)};
+    const std::array<QRect, 4> ergebnisfelder{QRect(32, 40, 690, 320), QRect(40, 48, 857, 400),
+                                              QRect(44, 53, 940, 440), QRect(49, 59, 1040, 485)};
+    const std::array<int, 4> editorschriften{-16, -19, -21, -23};
+    for (std::size_t k = 0; k < kKlassen.size(); ++k) {
+        const ScreenClass klasse = kKlassen[k];
+        SCOPED_TRACE(fenstergroessen[k].width());
+        EXPECT_EQ(fenster(klasse).size(), fenstergroessen[k]);
+        EXPECT_EQ(tabellen::schreibtrainerfenster(klasse).fenster,
+                  QSize(fenstergroessen[k].width(), trainerhoehen[k]));
+        EXPECT_EQ(tabellen::auswahlfenster(klasse).rahmen, auswahlrahmen[k]);
+        EXPECT_EQ(tabellen::hinweisfenster(klasse).fenster, hinweisgroessen[k]);
+        EXPECT_EQ(tabellen::ergebnisfenster(klasse).anzeige, ergebnisfelder[k]);
+        EXPECT_EQ(tabellen::editorSchrift(klasse), editorschriften[k]);
+    }
+    // The hint window of the 1280 class is smaller than that of the 1152 class.
+    EXPECT_LT(tabellen::hinweisfenster(ScreenClass::C1280).fenster.width(),
+              tabellen::hinweisfenster(ScreenClass::C1152).fenster.width());
+}
+
+TEST(Tabellen, TheHintAndResultWindowsKeepTheirControlsInside) {
+    for (const ScreenClass klasse : kKlassen) {
+        const tabellen::Hinweisfenster& h = tabellen::hinweisfenster(klasse);
+        const QRect innen(QPoint(0, 0), h.fenster);
+        EXPECT_TRUE(innen.contains(h.hinweis));
+        for (std::size_t i = 0; i < h.knopfLinks.size(); ++i) {
+            const QRect knopf(QPoint(h.knopfLinks[i], h.knopfOben), h.knopf);
+            EXPECT_TRUE(innen.contains(knopf)) << i;
+            EXPECT_GT(knopf.top(), h.hinweis.bottom()) << i;
+            if (i + 1 < h.knopfLinks.size()) {
+                EXPECT_LT(knopf.right(), h.knopfLinks[i + 1]) << i;
+            }
+        }
+        const tabellen::Ergebnisfenster& e = tabellen::ergebnisfenster(klasse);
+        EXPECT_TRUE(fenster(klasse).contains(e.anzeige));
+        EXPECT_TRUE(fenster(klasse).contains(e.leiste));
+        EXPECT_GT(e.leiste.top(), e.anzeige.bottom());
+    }
+}

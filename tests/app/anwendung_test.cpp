@@ -99,6 +99,24 @@ TEST(StartUp, ScreenClassFollowsTheScreenSize) {
               QStringLiteral("Erforderlich ist ein Monitor von mindestens 800 x 600 Pixel."));
 }
 
+TEST(StartUp, AHighDpiScreenCountsInWindowPixels) {
+    TestPlatform platform;
+    platform.screenSize = QSize(3840, 2160);
+    platform.pixelRatio = 2;
+    {
+        Anwendung anwendung(platform, Edition::Compact);
+        EXPECT_TRUE(anwendung.state().ScreenClass1280);
+    }
+    EXPECT_TRUE(platform.messages.empty());
+    // Half as many window pixels as screen pixels leave 640 x 512: too small.
+    platform.screenSize = QSize(1280, 1024);
+    Anwendung anwendung(platform, Edition::Compact);
+    EXPECT_TRUE(anwendung.state().ScreenClass800);
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].text,
+              QStringLiteral("Erforderlich ist ein Monitor von mindestens 800 x 600 Pixel."));
+}
+
 TEST(StartUp, WindowsStandInTheMiddleOfALargerScreen) {
     TestPlatform platform;
     platform.screenSize = QSize(1920, 1080);

@@ -99,22 +99,39 @@ TEST(StartUp, ScreenClassFollowsTheScreenSize) {
               QStringLiteral("Erforderlich ist ein Monitor von mindestens 800 x 600 Pixel."));
 }
 
-TEST(StartUp, AHighDpiScreenCountsInWindowPixels) {
-    TestPlatform platform;
-    platform.screenSize = QSize(3840, 2160);
-    platform.pixelRatio = 2;
-    {
+TEST(StartUp, TheClassOfEveryCommonScreenThroughThePlatform) {
+    struct Fall {
+        QSize bildschirm;
+        qreal verhaeltnis;
+        QSize fenster;
+        bool meldung;
+    };
+    for (const Fall& f : {
+             Fall{{640, 480}, 1, {800, 600}, true},
+             Fall{{800, 600}, 1, {800, 600}, false},
+             Fall{{1024, 768}, 1, {1024, 768}, false},
+             Fall{{1280, 1024}, 1, {1280, 960}, false},
+             Fall{{1366, 768}, 1, {1024, 768}, false},
+             Fall{{1920, 1080}, 1, {1280, 960}, false},
+             Fall{{3840, 2160}, 1, {1280, 960}, false},
+             Fall{{640, 480}, 2, {800, 600}, true},
+             Fall{{800, 600}, 2, {800, 600}, true},
+             Fall{{1024, 768}, 2, {800, 600}, true},
+             Fall{{1280, 1024}, 2, {800, 600}, true},
+             Fall{{1366, 768}, 2, {800, 600}, true},
+             Fall{{1920, 1080}, 2, {800, 600}, true},
+             Fall{{3840, 2160}, 2, {1280, 960}, false},
+         }) {
+        TestPlatform platform;
+        platform.screenSize = f.bildschirm;
+        platform.pixelRatio = f.verhaeltnis;
         Anwendung anwendung(platform, Edition::Compact);
-        EXPECT_TRUE(anwendung.state().ScreenClass1280);
+        const std::string fall = std::to_string(f.bildschirm.width()) + "x" +
+                                 std::to_string(f.bildschirm.height()) + " @" +
+                                 std::to_string(int(f.verhaeltnis));
+        EXPECT_EQ(anwendung.FensterStart().size(), f.fenster) << fall;
+        EXPECT_EQ(platform.messages.size(), f.meldung ? 1u : 0u) << fall;
     }
-    EXPECT_TRUE(platform.messages.empty());
-    // Half as many window pixels as screen pixels leave 640 x 512: too small.
-    platform.screenSize = QSize(1280, 1024);
-    Anwendung anwendung(platform, Edition::Compact);
-    EXPECT_TRUE(anwendung.state().ScreenClass800);
-    ASSERT_EQ(platform.messages.size(), 1u);
-    EXPECT_EQ(platform.messages[0].text,
-              QStringLiteral("Erforderlich ist ein Monitor von mindestens 800 x 600 Pixel."));
 }
 
 TEST(StartUp, WindowsStandInTheMiddleOfALargerScreen) {

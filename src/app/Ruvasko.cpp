@@ -3,6 +3,7 @@
 #include "app/anwendung.h"
 #include "app/infodokumente.h"
 #include "drill/Tastaturschreiben.h"
+#include "editor/Texteditor.h"
 #include "keyboard/Informationen.h"
 #include "layout/screenclass.h"
 #include "layout/tabellen.h"
@@ -224,7 +225,11 @@ void TFensterStart::SchreibtrainerClick() {
 
 void TFensterStart::TextEditorClick() {
     const ProgramState& st = state();
-    if (st.EditionSchool || st.EditionCompact) {
+    // The teacher edition is a school edition with the full editor.
+    if (st.EditionTeacher) {
+        anwendung().FensterTexteditor().Leer();
+        hide();
+    } else if (st.EditionSchool || st.EditionCompact) {
         EinfachEditor();
     } else if (st.EditionProgrammed || st.EditionSelfStudy || st.EditionOffice ||
                st.EditionHandImpaired) {

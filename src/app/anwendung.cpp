@@ -67,6 +67,7 @@ void Anwendung::verbinden() {
         fensterLektionen_->Anordnen();
         fensterSchreibtrainer_->Anordnen();
         fensterTextanzeige_->Anordnen();
+        fensterTexteditor_->Anordnen();
     });
     connect(fensterSchreibtrainer_.get(), &TFensterSchreibtrainer::Auswertung, this, [this] {
         fensterTextanzeige_->FehlerAuswertung(fensterSchreibtrainer_->Eingabezeilen(),

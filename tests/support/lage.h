@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QLayout>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QStringList>
 #include <QWidget>
 
@@ -46,7 +47,7 @@ inline const Paare kGewollt{
 inline bool geschlossen(const QWidget* w) {
     return qobject_cast<const QAbstractScrollArea*>(w) || qobject_cast<const QAbstractButton*>(w) ||
            qobject_cast<const QLineEdit*>(w) || qobject_cast<const QAbstractSpinBox*>(w) ||
-           qobject_cast<const QComboBox*>(w);
+           qobject_cast<const QComboBox*>(w) || qobject_cast<const QMenuBar*>(w);
 }
 
 inline QString name(const QWidget* w) {

@@ -7,6 +7,7 @@
 #include "keyboard/Informationen.h"
 #include "layout/MonitorAnpassen.h"
 #include "lessons/AuswahlLektionen.h"
+#include "lessons/pruefung.h"
 #include "trainer/Schreibtrainer.h"
 #include "trainer/TrainerAssi.h"
 
@@ -55,12 +56,41 @@ Anwendung::Anwendung(Platform& platform, Edition edition) : platform_(platform) 
 
 void Anwendung::verbinden() {
     TFensterStart* start = fensterStart_.get();
-    for (Fenster* f : std::initializer_list<Fenster*>{
-             fensterTastaturschreiben_.get(), fensterSchreibtrainer_.get(),
-             fensterTexteditor_.get(), fensterLektionen_.get(), fensterInformationen_.get(),
-             fensterTextanzeige_.get()}) {
+    for (Fenster* f :
+         std::initializer_list<Fenster*>{fensterSchreibtrainer_.get(), fensterTexteditor_.get(),
+                                         fensterLektionen_.get(), fensterInformationen_.get()}) {
         connect(f, &Fenster::Hauptmenue, start, &TFensterStart::MenueZeigen);
     }
+    // A lesson tried from the editor leads back to the editor.
+    for (Fenster* f : std::initializer_list<Fenster*>{fensterTastaturschreiben_.get(),
+                                                      fensterTextanzeige_.get()}) {
+        connect(f, &Fenster::Hauptmenue, this, [this] {
+            if (editorWartet_) {
+                editorWartet_ = false;
+                fensterTexteditor_->Wiederkehren();
+            } else {
+                fensterStart_->MenueZeigen();
+            }
+        });
+    }
+    connect(fensterTexteditor_.get(), &TFensterTexteditor::PruefungVerlangt, this, [this] {
+        std::vector<TFensterTexteditor::Befundzeile> befunde;
+        for (const Befund& b : pruefeSkript(fensterTexteditor_->Skriptzeilen())) {
+            befunde.push_back({b.zeile, b.fehler, b.text});
+        }
+        fensterTexteditor_->BefundeZeigen(befunde);
+    });
+    connect(fensterTexteditor_.get(), &TFensterTexteditor::Ausprobieren, this,
+            [this](const QString& name, const QStringList& zeilen) {
+                // As the start window prepares a unit of one's own.
+                state_.NumpadMode = false;
+                fensterTastaturschreiben_->Zuruecksetzen();
+                fensterTastaturschreiben_->NormalTastei();
+                editorWartet_ = fensterLektionen_->EigeneLektionBeginnen(name, zeilen);
+                if (!editorWartet_) {
+                    fensterTexteditor_->Wiederkehren();
+                }
+            });
     connect(fensterBildschirmAnpassen_.get(), &TFensterBildschirmAnpassen::Anordnen, this, [this] {
         fensterTastaturschreiben_->Anordnen();
         fensterStart_->Anordnen();

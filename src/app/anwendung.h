@@ -66,4 +66,6 @@ private:
     std::unique_ptr<TFensterTextanzeige> fensterTextanzeige_;
     std::unique_ptr<TFensterBildschirmAnpassen> fensterBildschirmAnpassen_;
     std::unique_ptr<TFensterAssi> fensterAssi_;
+    // A lesson runs that was tried from the editor.
+    bool editorWartet_ = false;
 };

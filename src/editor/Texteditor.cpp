@@ -16,6 +16,8 @@
 #include <QListWidget>
 #include <QMenuBar>
 #include <QStyle>
+#include <QTextBlock>
+#include <QTextDocument>
 #include <QToolButton>
 
 namespace {
@@ -36,6 +38,8 @@ constexpr int kRand = 5;
 // Height of the row of tool buttons, and of one line of the command-word box.
 constexpr std::array<int, 4> kLeistenhoehe{34, 38, 42, 46};
 constexpr int kKnopfAbstand = 2;
+// The list of findings takes this part of the window's height.
+constexpr int kBefundAnteil = 4;
 constexpr int kKommandoZeile = 23;
 constexpr int kKommandoBreite = 220;
 constexpr int kKommandoSchrift = 19;
@@ -78,6 +82,12 @@ TFensterTexteditor::TFensterTexteditor(Umgebung umgebung)
     kommandoBox_->setStyleSheet(QStringLiteral("QListWidget { color: purple; background: silver; }"
                                                "QListWidget::item { height: %1px; }")
                                     .arg(kKommandoZeile));
+    befundListe_ = new QListWidget(this);
+    befundListe_->setObjectName(QStringLiteral("Befunde"));
+    befundListe_->hide();
+    connect(befundListe_, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem* item) { BefundGewaehlt(befundListe_->row(item)); });
+    kommandoBox_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     kommandoBox_->hide();
     connect(kommandoBox_, &QListWidget::itemClicked, this,
             [this](QListWidgetItem* item) { BoxKommandowoerterClick(kommandoBox_->row(item)); });
@@ -129,6 +139,12 @@ void TFensterTexteditor::menueBauen() {
     eintrag(bearbeiten, QStringLiteral("&Ersetzen"), &TFensterTexteditor::ErsetzenClick,
             QKeySequence(Qt::CTRL | Qt::Key_H));
 
+    QMenu* lektion = menue_->addMenu(QStringLiteral("&Lektion"));
+    eintrag(lektion, QString::fromUtf8("Lektion &prüfen"), &TFensterTexteditor::PruefenClick,
+            QKeySequence(Qt::Key_F9));
+    eintrag(lektion, QStringLiteral("Lektion &ausprobieren"),
+            &TFensterTexteditor::AusprobierenClick, QKeySequence(Qt::Key_F5));
+
     QMenu* format = menue_->addMenu(QStringLiteral("Forma&t"));
     eintrag(format, QStringLiteral("&Schriftart"), &TFensterTexteditor::Schriftart1Click);
     format->addSeparator();
@@ -156,7 +172,7 @@ QToolButton* TFensterTexteditor::werkzeug(const QString& name, const QString& hi
     knopf->setAccessibleName(hinweis);
     // The desktop's icon where its theme has one, else one of Qt's own, else
     // a short label of ours.
-    if (QIcon::hasThemeIcon(symbol.thema)) {
+    if (!symbol.thema.isEmpty() && QIcon::hasThemeIcon(symbol.thema)) {
         knopf->setIcon(QIcon::fromTheme(symbol.thema));
     } else if (symbol.eigenes) {
         knopf->setIcon(style()->standardIcon(*symbol.eigenes));
@@ -219,6 +235,10 @@ void TFensterTexteditor::werkzeugeBauen() {
              [this] { ButtonAusrichtenClick(Ausrichtung::Rechts); });
     werkzeug(QStringLiteral("AufzaehlungButton"), QString::fromUtf8("Aufzählungszeichen"),
              text("format-list-unordered", "\u2022"), op(&T::AufzaehlungClick));
+    werkzeug(QStringLiteral("PruefenButton"), QString::fromUtf8("Lektion prüfen"),
+             text("tools-check-spelling", "\u2713"), op(&T::PruefenClick));
+    werkzeug(QStringLiteral("AusprobierenButton"), QStringLiteral("Lektion ausprobieren"),
+             eigen("media-playback-start", S::SP_MediaPlay), op(&T::AusprobierenClick));
     werkzeug(QStringLiteral("ZurueckButton"), QStringLiteral("Beenden Texteditor"),
              eigen("application-exit", S::SP_DialogCancelButton), op(&T::Beenden1Click));
 }
@@ -236,11 +256,16 @@ void TFensterTexteditor::Anordnen() {
         knoepfe_[i]->setIconSize(QSize(leiste * 2 / 3, leiste * 2 / 3));
     }
     const int oben = menuehoehe + leiste + 2 * kRand;
-    textfeld_->setGeometry(kRand, oben, width() - 2 * kRand, height() - oben - kRand);
+    // The findings of a check take the lower part while they are shown.
+    const int befunde = befundListe_->isHidden() ? 0 : height() / kBefundAnteil;
+    textfeld_->setGeometry(kRand, oben, width() - 2 * kRand,
+                           height() - oben - kRand - (befunde > 0 ? befunde + kRand : 0));
+    befundListe_->setGeometry(kRand, height() - kRand - befunde, width() - 2 * kRand, befunde);
+    // All thirteen command words at once, without a scroll bar.
+    const int zeilen = kommandoBox_->count();
     kommandoBox_->setGeometry(
         std::min(kommandoKnopf_->x() + kRand, width() - kKommandoBreite - kRand), oben,
-        kKommandoBreite,
-        static_cast<int>(kommandowoerter::kListe.size()) * kKommandoZeile + 2 * kRand);
+        kKommandoBreite, zeilen * kommandoBox_->sizeHintForRow(0) + 2 * kommandoBox_->frameWidth());
     kommandoBox_->raise();
     schriftFuerKlasse();
 }
@@ -389,4 +414,66 @@ bool TFensterTexteditor::eventFilter(QObject* watched, QEvent* event) {
         kommandowoerterZeigen(false);
     }
     return Fenster::eventFilter(watched, event);
+}
+
+QStringList TFensterTexteditor::Skriptzeilen() const {
+    return textfeld_->lines();
+}
+
+void TFensterTexteditor::PruefenClick() {
+    kommandowoerterZeigen(false);
+    Q_EMIT PruefungVerlangt();
+}
+
+void TFensterTexteditor::BefundeZeigen(const std::vector<Befundzeile>& befunde) {
+    befundListe_->clear();
+    befundZeilen_.clear();
+    if (befunde.empty()) {
+        befundListe_->hide();
+        Anordnen();
+        platform().message(MessageKind::Information,
+                           QString::fromUtf8("Die Lektion ist in Ordnung: keine Fehler, keine "
+                                             "Hinweise."));
+        return;
+    }
+    for (const Befundzeile& b : befunde) {
+        const QString art = b.fehler ? QStringLiteral("Fehler") : QStringLiteral("Hinweis");
+        befundListe_->addItem(
+            b.zeile > 0
+                ? QStringLiteral("Zeile %1: %2: %3").arg(QString::number(b.zeile), art, b.text)
+                : QStringLiteral("%1: %2").arg(art, b.text));
+        befundZeilen_.push_back(b.zeile);
+    }
+    befundListe_->show();
+    Anordnen();
+}
+
+void TFensterTexteditor::BefundGewaehlt(int index) {
+    if (index < 0 || index >= static_cast<int>(befundZeilen_.size())) {
+        return;
+    }
+    const int zeile = befundZeilen_[static_cast<std::size_t>(index)];
+    const QTextBlock block = textfeld_->document()->findBlockByNumber(std::max(0, zeile - 1));
+    if (block.isValid() && zeile > 0) {
+        textfeld_->setCaretPosition(block.position());
+    }
+    textfeld_->setFocus();
+}
+
+void TFensterTexteditor::AusprobierenClick() {
+    kommandowoerterZeigen(false);
+    const QStringList zeilen = Skriptzeilen();
+    if (zeilen.isEmpty()) {
+        platform().message(MessageKind::Information, QStringLiteral("Diese Lerneinheit ist leer."));
+        return;
+    }
+    hide();
+    Q_EMIT Ausprobieren(dateiname_.isEmpty() ? kOhneNamen.trimmed() : dateiname_, zeilen);
+}
+
+void TFensterTexteditor::Wiederkehren() {
+    show();
+    raise();
+    activateWindow();
+    textfeld_->setFocus();
 }

@@ -55,10 +55,31 @@ public:
     void SuchenClick();
     void ErsetzenClick();
 
+    // The lesson script in the editor is checked, or tried in the drill
+    // window; the application answers with the findings or runs the unit.
+    void PruefenClick();
+    void AusprobierenClick();
+    // A finding of the check: its line (1-based, 0 for the whole script).
+    struct Befundzeile {
+        int zeile = 0;
+        bool fehler = true;
+        QString text;
+    };
+    void BefundeZeigen(const std::vector<Befundzeile>& befunde);
+    void BefundGewaehlt(int index);
+    // Back from trying the lesson, with the text as it was.
+    void Wiederkehren();
+
+    // The document's lines, as a lesson script reads them.
+    QStringList Skriptzeilen() const;
     // The document, its name and its state, for reading.
     QString Dateiname() const { return dateiname_; }
     bool RichTextModus() const { return richText_; }
     RichTextField& Textfeld() const { return *textfeld_; }
+
+Q_SIGNALS:
+    void PruefungVerlangt();
+    void Ausprobieren(const QString& name, const QStringList& zeilen);
 
 protected:
     // Closing by the frame asks as "Beenden" does, and stays when the
@@ -96,6 +117,8 @@ private:
     QMenuBar* menue_;
     QWidget* werkzeugleiste_;
     QListWidget* kommandoBox_;
+    QListWidget* befundListe_;
+    std::vector<int> befundZeilen_;
     QToolButton* kommandoKnopf_;
     std::vector<QToolButton*> knoepfe_;
     QAction* links_;

@@ -372,19 +372,25 @@ void TFensterLektionen::EigeneClick() {
         platform().message(MessageKind::Error, fehler);
         return;
     }
-    if (zeilen->isEmpty()) {
+    EigeneLektionBeginnen(pfad, *zeilen);
+}
+
+bool TFensterLektionen::EigeneLektionBeginnen(const QString& pfad, const QStringList& zeilen) {
+    ProgramState& st = state();
+    if (zeilen.isEmpty()) {
         platform().message(MessageKind::Information, QStringLiteral("Diese Lerneinheit ist leer."));
-        return;
+        return false;
     }
     st.HandImpairedMode = false;
-    uebungBeginnen(eigenerTitel(pfad, st.EditionCompact), *zeilen, eigeneUebungszeilen(*zeilen));
-    if (drill.TasteiWechselAngeboten()) {
+    uebungBeginnen(eigenerTitel(pfad, st.EditionCompact), zeilen, eigeneUebungszeilen(zeilen));
+    if (drill_.TasteiWechselAngeboten()) {
         platform().message(
             MessageKind::Information,
             QStringLiteral("  Der Bildschirm ist in der Steuertastei nicht vorgegeben.  \r\r  "
                            "Deshalb wird als Standard die Volltastei eingestellt.\r  Sie können "
                            "wechseln zur Blindtastei und zur Zeile."));
     }
+    return true;
 }
 
 void TFensterLektionen::AuswahlLeEscClick() {

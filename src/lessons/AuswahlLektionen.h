@@ -33,6 +33,9 @@ public:
     void TastaturschulungHandbehinderteClick();
     void NeutralSoftwareClick();
     void EigeneClick();
+    // An own lesson given as its lines, run as an own file would; false when
+    // there is nothing to run.
+    bool EigeneLektionBeginnen(const QString& pfad, const QStringList& zeilen);
     void ZurueckClick();
     void AuswahlLeOKClick();
     void AuswahlLeEscClick();

@@ -1,7 +1,10 @@
 #include "app/Ruvasko.h"
 #include "app/anwendung.h"
+#include "drill/Tastaturschreiben.h"
 #include "editor/Texteditor.h"
 #include "editor/kommandowoerter.h"
+#include "evaluation/Textanzeige.h"
+#include "lessons/AuswahlLektionen.h"
 #include "lessons/pruefung.h"
 #include "support/dateien.h"
 #include "support/qtprinters.h"
@@ -10,6 +13,8 @@
 #include "ui/programstate.h"
 #include "ui/richtextfield.h"
 
+#include <QCoreApplication>
+#include <QKeyEvent>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -262,4 +267,69 @@ TEST_F(Editor, StylesToggleAndPrintingLeavesTheTextAsItWas) {
     EXPECT_EQ(platform.printJobs[0].text, QStringLiteral("fett und kursiv"));
     EXPECT_EQ(platform.clipboard, QStringLiteral("Merkzettel"));
     EXPECT_EQ(feld().document()->firstBlock().blockFormat().textIndent(), 0);
+}
+
+TEST_F(Editor, TheCheckListsABrokenLineAndLeadsToIt) {
+    schreibe(QString::fromUtf8("//Volltastei\nasdf jklö\n5 € 6\n//Ende"));
+    editor->PruefenClick();
+    auto* liste = editor->findChild<QListWidget*>(QStringLiteral("Befunde"));
+    ASSERT_TRUE(liste);
+    ASSERT_FALSE(liste->isHidden());
+    int zeile3 = -1;
+    for (int i = 0; i < liste->count(); ++i) {
+        if (liste->item(i)->text().startsWith(QStringLiteral("Zeile 3: Fehler: "))) {
+            zeile3 = i;
+        }
+    }
+    ASSERT_GE(zeile3, 0);
+    EXPECT_TRUE(liste->item(zeile3)->text().contains(QString::fromUtf8("€")));
+    editor->BefundGewaehlt(zeile3);
+    EXPECT_EQ(feld().caretLine(), 2);
+    EXPECT_EQ(feld().caretColumn(), 0);
+    // The text is untouched by the check, and a sound script says so.
+    EXPECT_TRUE(feld().isModified());
+    schreibe(QString::fromUtf8("//Volltastei\nasdf jklö\n//Ende"));
+    editor->PruefenClick();
+    EXPECT_TRUE(liste->isHidden());
+    EXPECT_TRUE(meldung().startsWith(QStringLiteral("Die Lektion ist in Ordnung")));
+}
+
+TEST_F(Editor, ALessonTriedRunsInTheDrillWindowAndTheEditorComesBack) {
+    const QString text = QStringLiteral("//Volltastei\nasdf\njkl");
+    schreibe(text);
+    editor->AusprobierenClick();
+    TFensterTastaturschreiben& drill = anwendung->FensterTastaturschreiben();
+    EXPECT_TRUE(editor->isHidden());
+    ASSERT_FALSE(drill.isHidden());
+    EXPECT_TRUE(drill.zustand().Modus.Volltastei);
+    // Aborted before a key: straight back to the editor, text and mark kept.
+    platform.messageAnswers = {MessageAnswer::Yes};
+    drill.AbbrechenButton->click();
+    EXPECT_TRUE(drill.isHidden());
+    EXPECT_FALSE(editor->isHidden());
+    EXPECT_TRUE(anwendung->FensterStart().isHidden());
+    EXPECT_EQ(feld().toPlainText(), text);
+    EXPECT_TRUE(feld().isModified());
+
+    // With something typed the result comes first, then the editor.
+    editor->AusprobierenClick();
+    QKeyEvent taste(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, QStringLiteral("a"));
+    QCoreApplication::sendEvent(drill.Texteingabefeld, &taste);
+    platform.messageAnswers = {MessageAnswer::Yes};
+    drill.AbbrechenButton->click();
+    TFensterTextanzeige& ergebnis = anwendung->FensterTextanzeige();
+    ASSERT_FALSE(ergebnis.isHidden());
+    platform.messageAnswers = {MessageAnswer::No};
+    ergebnis.BeendenClick();
+    EXPECT_FALSE(editor->isHidden());
+    EXPECT_EQ(feld().toPlainText(), text);
+
+    // Afterwards a unit of the start window leads back to the menu as before.
+    editor->hide();
+    ASSERT_TRUE(anwendung->FensterLektionen().EigeneLektionBeginnen(QStringLiteral("eigen.ts"),
+                                                                    {QStringLiteral("asdf")}));
+    platform.messageAnswers = {MessageAnswer::Yes};
+    drill.AbbrechenButton->click();
+    EXPECT_TRUE(editor->isHidden());
+    EXPECT_FALSE(anwendung->FensterStart().isHidden());
 }

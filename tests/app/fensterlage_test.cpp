@@ -1,4 +1,5 @@
 #include "app/anwendung.h"
+#include "editor/Texteditor.h"
 #include "evaluation/Textanzeige.h"
 #include "support/lage.h"
 #include "support/testplatform.h"
@@ -70,6 +71,20 @@ TEST_P(Fensterlage, TheTrainerAndTheResultInsideAndApart) {
     TFensterTextanzeige& ergebnis = anwendung.FensterTextanzeige();
     ergebnis.FehlerAuswertung({QStringLiteral("Ein Absatz.")}, {QStringLiteral("Ein Absatz. ")});
     const QStringList fehler = lagefehler(&ergebnis, lage::kGewollt);
+    EXPECT_TRUE(fehler.isEmpty()) << klasse.name << "\n"
+                                  << fehler.join(QLatin1Char('\n')).toStdString();
+}
+
+TEST_P(Fensterlage, TheEditorWithItsBoxAndFindingsInsideAndApart) {
+    const auto& [klasse, ausgabe] = GetParam();
+    TestPlatform platform;
+    platform.screenSize = klasse.bildschirm;
+    Anwendung anwendung(platform, ausgabe);
+    TFensterTexteditor& editor = anwendung.FensterTexteditor();
+    editor.Leer();
+    editor.BefundeZeigen({{3, true, QStringLiteral("Ein Fehler.")}});
+    editor.KommandowoerterButtonClick();
+    const QStringList fehler = lagefehler(&editor, lage::kGewollt);
     EXPECT_TRUE(fehler.isEmpty()) << klasse.name << "\n"
                                   << fehler.join(QLatin1Char('\n')).toStdString();
 }

@@ -27,7 +27,8 @@ namespace lage {
 //   in the 800 class its table reaches 5 pixels into the keyboard's frame;
 // - the information lines are 27 pixels high on a step of 24 in the 800
 //   class, lime on lime;
-// - the blind keyboard lays the 1 key under the 2 key.
+// - the blind keyboard lays the 1 key under the 2 key;
+// - the editor's command words open as a list over the text.
 inline const Paare kGewollt{
     {QStringLiteral("NormalTastatur"), QStringLiteral("Uhr")},
     {QStringLiteral("NormalTastatur"), QStringLiteral("TasteiZeileButton")},
@@ -41,6 +42,7 @@ inline const Paare kGewollt{
     {QStringLiteral("InfoZeile3"), QStringLiteral("InfoZeile4")},
     {QStringLiteral("InfoZeile4"), QStringLiteral("InfoZeile5")},
     {QStringLiteral("Taste_1"), QStringLiteral("Taste_2")},
+    {QStringLiteral("BoxKommandowoerter"), QStringLiteral("Textfeld")},
 };
 
 // Controls whose inner parts are Qt's own business.

@@ -59,8 +59,9 @@ const QSet<QString>& erlaubteWoerter() {
               "Na", "Pedelec", "più", "Première", "prochaine", "Quiche", "Résumé", "safety",
               "salsa", "Soirée", "T-Shirt",
               // German words the dictionary lacks
-              "Draisine", "Graureiher", "Hefezopf", "Lektionsdateien", "Luftfeuchte",
-              "Matheunterricht", "Minze", "Prise", "weiterschreiben",
+              "Draisine", "Gams", "Gamsbart", "Graureiher", "Hefezopf", "Innungen",
+              "Lektionsdateien", "Linkshändigkeit", "Luftfeuchte", "Matheunterricht", "Minze",
+              "Philatelie", "Prise", "Prokrastination", "Tschadsee", "weiterschreiben",
               // letter groups an info line names
               "ch", "ck", "sch",
               // abbreviations, key names, file types

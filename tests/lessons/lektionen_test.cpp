@@ -10,9 +10,11 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QHash>
 #include <QKeyEvent>
 #include <QRegularExpression>
+#include <QSet>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -25,18 +27,20 @@ namespace {
 
 const QString kDaten = QStringLiteral(KASPARO_SOURCE_DIR "/data");
 
-QStringList kompaktDateien() {
+QStringList dateienDer(katalog::Liste liste) {
     QStringList dateien;
-    const int anzahl =
-        int(katalog::eintragTexte(katalog::Liste::LerneinheitenOfficePuSelbstMini).size());
+    const int anzahl = int(katalog::eintragTexte(liste).size());
     for (int i = 0; i < anzahl; ++i) {
-        const QString datei =
-            katalog::dateiZuEintrag(katalog::Liste::LerneinheitenOfficePuSelbstMini, i);
+        const QString datei = katalog::dateiZuEintrag(liste, i);
         if (!datei.isEmpty()) {
             dateien << datei;
         }
     }
     return dateien;
+}
+
+QStringList kompaktDateien() {
+    return dateienDer(katalog::Liste::LerneinheitenOfficePuSelbstMini);
 }
 
 // What a unit adds to the characters a learner may type; the course runs in
@@ -366,10 +370,85 @@ TEST_F(Durchgang, EveryDrillUnitIsTypedToItsRegularEnd) {
     }
 }
 
+// The school course with its sub-units and advance finger paths, and the
+// keypad course, beyond what the compact list holds.
+TEST_F(Durchgang, EveryDrillUnitOfTheSchoolAndKeypadCoursesIsTypedToItsRegularEnd) {
+    const QStringList kompakt = kompaktDateien();
+    for (const katalog::Liste liste :
+         {katalog::Liste::LerneinheitenSchul, katalog::Liste::LerneinheitenZiffernblock}) {
+        for (const QString& datei : dateienDer(liste)) {
+            if (!katalog::istCEinheit(datei) && !kompakt.contains(datei)) {
+                durchtippen(datei);
+            }
+        }
+    }
+}
+
 // The fluency units are copy texts in the trainer and drill units in the
 // selection window: as drill units each line is one drill line.
 TEST_F(Durchgang, EveryFluencyUnitIsTypedAsADrillUnit) {
     for (int n = 1; n <= 18; ++n) {
         durchtippen(QStringLiteral("KP_GLS%1.VER").arg(n, 2, 10, QLatin1Char('0')));
+    }
+}
+
+// Every item of every list names a file that is shipped. The courses of the
+// writing-and-layout book, for hand-impaired learners and the neutral finger
+// paths are written next; their files are not asked for yet.
+TEST(Listen, EveryFileAListNamesIsShipped) {
+    const QStringList folgen{QStringLiteral("KP_FI"), QStringLiteral("KP_HB"),
+                             QStringLiteral("KP_FN")};
+    for (const katalog::Liste liste : katalog::kAlleListen) {
+        for (const QString& datei : dateienDer(liste)) {
+            if (std::any_of(folgen.begin(), folgen.end(),
+                            [&datei](const QString& f) { return datei.startsWith(f); })) {
+                continue;
+            }
+            EXPECT_TRUE(QFileInfo(QDir(kDaten).filePath(datei)).isFile()) << datei.toStdString();
+        }
+    }
+}
+
+namespace {
+
+// The keys a unit's last partial keyboard shows, with the home row.
+QSet<QChar> letzterTastensatz(const QString& datei) {
+    QString satz;
+    for (const QString& zeile : zeilenVon(datei)) {
+        if (istBefehl(zeile) && kennung(zeile) == QLatin1String("te")) {
+            satz = argument(zeile);
+        }
+    }
+    QSet<QChar> tasten;
+    for (const QChar c : satz + QStringLiteral("asdfjklö")) {
+        tasten.insert(c);
+    }
+    return tasten;
+}
+
+} // namespace
+
+// A sub-unit A adds the first half of its main unit's keys to what the unit
+// before taught; B adds the second half, so that it ends where its main unit
+// ends.
+TEST(Teileinheiten, EachHalfAddsItsKeysInTheOrderOfTheCourse) {
+    for (const int einheit : {2, 3, 5, 6, 8, 9}) {
+        const auto datei = [einheit](const char* zusatz) {
+            return QStringLiteral("KP_TS%1%2.VER")
+                .arg(einheit, 2, 10, QLatin1Char('0'))
+                .arg(QLatin1String(zusatz));
+        };
+        const QString vorher =
+            QStringLiteral("KP_TS%1.VER").arg(einheit - 1, 2, 10, QLatin1Char('0'));
+        SCOPED_TRACE(datei("").toStdString());
+        const QSet<QChar> basis = letzterTastensatz(vorher);
+        const QSet<QChar> a = letzterTastensatz(datei("A"));
+        const QSet<QChar> b = letzterTastensatz(datei("B"));
+        const QSet<QChar> haupt = letzterTastensatz(datei(""));
+        EXPECT_TRUE(a.contains(basis));
+        EXPECT_GT(a.size(), basis.size());
+        EXPECT_TRUE(b.contains(a));
+        EXPECT_GT(b.size(), a.size());
+        EXPECT_EQ(b, haupt);
     }
 }

@@ -93,10 +93,16 @@ struct Wort {
     QString ort;
 };
 
+// The unit of the keyboard course a file belongs to; an advance on the finger
+// paths counts as the unit it follows.
 int einheitNummer(const QString& datei) {
     static const QRegularExpression kTs(QStringLiteral("^KP_TS(\\d\\d)"));
+    static const QHash<QString, int> kVorgriff{{QStringLiteral("KP_FW_01.VER"), 1},
+                                               {QStringLiteral("KP_FW_02.VER"), 2},
+                                               {QStringLiteral("KP_FW_03.VER"), 3},
+                                               {QStringLiteral("KP_FW_04.VER"), 5}};
     const QRegularExpressionMatch treffer = kTs.match(datei);
-    return treffer.hasMatch() ? treffer.captured(1).toInt() : 0;
+    return treffer.hasMatch() ? treffer.captured(1).toInt() : kVorgriff.value(datei);
 }
 
 // Each at sign deletes the character before it, as the correction key does.

@@ -101,6 +101,21 @@ int einheitNummer(const QString& datei) {
                                                {QStringLiteral("KP_FW_02.VER"), 2},
                                                {QStringLiteral("KP_FW_03.VER"), 3},
                                                {QStringLiteral("KP_FW_04.VER"), 5}};
+    // The neutral course never teaches the shift keys: all of it is written
+    // in small letters, as the first units of the keyboard course are. The
+    // writing-and-layout course teaches them in its unit 03 B.
+    static const QRegularExpression kFn(QStringLiteral("^KP_FN\\d\\d"));
+    static const QRegularExpression kFi(QStringLiteral("^KP_FI(\\d\\d)(A|B)?"));
+    constexpr int kFrueh = 1;
+    constexpr int kMitGrossbuchstaben = 4;
+    if (kFn.match(datei).hasMatch()) {
+        return kFrueh;
+    }
+    if (const QRegularExpressionMatch fi = kFi.match(datei); fi.hasMatch()) {
+        const int nummer = fi.captured(1).toInt();
+        const bool gross = nummer > 3 || (nummer == 3 && fi.captured(2) != QLatin1String("A"));
+        return gross ? kMitGrossbuchstaben : kFrueh;
+    }
     const QRegularExpressionMatch treffer = kTs.match(datei);
     return treffer.hasMatch() ? treffer.captured(1).toInt() : kVorgriff.value(datei);
 }

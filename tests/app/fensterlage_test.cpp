@@ -12,6 +12,9 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <memory>
+#include <string>
+
 // Every window in every screen class, as it is made: each control lies inside
 // its window (or its group), and no two controls shown together overlap.
 
@@ -22,39 +25,44 @@ struct Klasse {
     const char* name;
 };
 
-class Fensterlage : public ::testing::TestWithParam<std::tuple<Klasse, Edition>> {};
+// A fresh application on a screen of the class, and the check of one window
+// in the state it is in, named in the message by `zustand`.
+class Fensterlage : public ::testing::TestWithParam<std::tuple<Klasse, Edition>> {
+protected:
+    void SetUp() override {
+        platform.screenSize = std::get<0>(GetParam()).bildschirm;
+        anwendung = std::make_unique<Anwendung>(platform, std::get<1>(GetParam()));
+    }
+
+    void pruefen(QWidget* fenster, const std::string& zustand) {
+        const QStringList fehler = lagefehler(fenster, lage::kGewollt);
+        EXPECT_TRUE(fehler.isEmpty()) << std::get<0>(GetParam()).name << " " << zustand << "\n"
+                                      << fehler.join(QLatin1Char('\n')).toStdString();
+    }
+
+    TestPlatform platform;
+    std::unique_ptr<Anwendung> anwendung;
+};
 
 } // namespace
 
 TEST_P(Fensterlage, EveryControlInsideAndApart) {
-    const auto& [klasse, ausgabe] = GetParam();
-    TestPlatform platform;
-    platform.screenSize = klasse.bildschirm;
-    Anwendung anwendung(platform, ausgabe);
     for (QWidget* fenster : QApplication::topLevelWidgets()) {
-        if (!qobject_cast<Fenster*>(fenster)) {
-            continue;
+        if (qobject_cast<Fenster*>(fenster)) {
+            pruefen(fenster, lage::name(fenster).toStdString());
         }
-        const QStringList fehler = lagefehler(fenster, lage::kGewollt);
-        EXPECT_TRUE(fehler.isEmpty())
-            << klasse.name << " " << lage::name(fenster).toStdString() << "\n"
-            << fehler.join(QLatin1Char('\n')).toStdString();
     }
 }
 
 TEST_P(Fensterlage, TheTrainerAndTheResultInsideAndApart) {
-    const auto& [klasse, ausgabe] = GetParam();
-    TestPlatform platform;
-    platform.screenSize = klasse.bildschirm;
-    Anwendung anwendung(platform, ausgabe);
     QTemporaryDir verzeichnis;
     const QString text = verzeichnis.filePath(QStringLiteral("text.st"));
     QFile datei(text);
     ASSERT_TRUE(datei.open(QIODevice::WriteOnly));
     datei.write("Ein Absatz zum Abschreiben.\r\n\r\nUnd noch einer.\r\n");
     datei.close();
-    ProgramState& st = anwendung.state();
-    TFensterSchreibtrainer& trainer = anwendung.FensterSchreibtrainer();
+    ProgramState& st = anwendung->state();
+    TFensterSchreibtrainer& trainer = anwendung->FensterSchreibtrainer();
     for (const bool amBildschirm : {true, false}) {
         st.trainerZuruecksetzen();
         st.TrainerScreenText = amBildschirm;
@@ -63,30 +71,19 @@ TEST_P(Fensterlage, TheTrainerAndTheResultInsideAndApart) {
         st.TrainerCorrection = true;
         trainer.Vorbereiten();
         trainer.TextVorgabe(text);
-        const QStringList fehler = lagefehler(&trainer, lage::kGewollt);
-        EXPECT_TRUE(fehler.isEmpty())
-            << klasse.name << (amBildschirm ? " Bildschirm" : " Papier") << "\n"
-            << fehler.join(QLatin1Char('\n')).toStdString();
+        pruefen(&trainer, amBildschirm ? "Schreibtrainer, Bildschirm" : "Schreibtrainer, Papier");
     }
-    TFensterTextanzeige& ergebnis = anwendung.FensterTextanzeige();
+    TFensterTextanzeige& ergebnis = anwendung->FensterTextanzeige();
     ergebnis.FehlerAuswertung({QStringLiteral("Ein Absatz.")}, {QStringLiteral("Ein Absatz. ")});
-    const QStringList fehler = lagefehler(&ergebnis, lage::kGewollt);
-    EXPECT_TRUE(fehler.isEmpty()) << klasse.name << "\n"
-                                  << fehler.join(QLatin1Char('\n')).toStdString();
+    pruefen(&ergebnis, "Ergebnis");
 }
 
 TEST_P(Fensterlage, TheEditorWithItsBoxAndFindingsInsideAndApart) {
-    const auto& [klasse, ausgabe] = GetParam();
-    TestPlatform platform;
-    platform.screenSize = klasse.bildschirm;
-    Anwendung anwendung(platform, ausgabe);
-    TFensterTexteditor& editor = anwendung.FensterTexteditor();
+    TFensterTexteditor& editor = anwendung->FensterTexteditor();
     editor.Leer();
     editor.BefundeZeigen({{3, true, QStringLiteral("Ein Fehler.")}});
     editor.KommandowoerterButtonClick();
-    const QStringList fehler = lagefehler(&editor, lage::kGewollt);
-    EXPECT_TRUE(fehler.isEmpty()) << klasse.name << "\n"
-                                  << fehler.join(QLatin1Char('\n')).toStdString();
+    pruefen(&editor, "Texteditor");
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -203,7 +203,9 @@ void TFensterTastaturschreiben::FingerWegZeigen(const QString& wegChars) {
     const QChar c = einheit_.WegChars.isEmpty() ? QChar() : einheit_.WegChars.at(0);
     anleitungBeginnen();
     Infozeile1->resize(Infozeile1->width(), perClass(st, std::array{36, 40, 44, 48}));
-    Infozeile1->setFont(QStringLiteral("Arial"), -perClass(st, std::array{38, 33, 38, 43}));
+    // At 800 x 600 a 38-pixel font would cut the descenders off the 36-pixel
+    // line; 30 pixels fit it.
+    Infozeile1->setFont(QStringLiteral("Arial"), -perClass(st, std::array{30, 33, 38, 43}));
     Infozeile1->setFontColor(Qt::red);
     zeigen(1, tastei::fingerwegText(c));
     InfoZeile2->hide();

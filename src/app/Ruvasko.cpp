@@ -89,8 +89,9 @@ TFensterStart::TFensterStart(Umgebung umgebung, Anwendung& anwendung)
         {InfoZiffernblock, InfoKnopf::Ziffernblock},
     }};
     for (const auto& [button, knopf] : infos) {
+        // Captured by copy under its own name: clang 14 captures no structured binding.
         connect(button, &QPushButton::clicked, this,
-                [this, knopf] { InfoDateiAufrufen(infoDokument(knopf, state())); });
+                [this, knopf = knopf] { InfoDateiAufrufen(infoDokument(knopf, state())); });
     }
     FormCreate();
 }

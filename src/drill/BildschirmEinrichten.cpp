@@ -13,6 +13,9 @@
 
 namespace {
 
+// The last line of an info block that still holds the field: 45 s in all.
+constexpr int kLetzteHaltendeInfozeile = 105;
+
 // The flags an exercise or keyboard command sets; the finger-track scheme is
 // a partial one, the copy text a normal line.
 DrillMode modusFuer(Befehl befehl) {
@@ -372,7 +375,13 @@ TFensterTastaturschreiben::Schritt TFensterTastaturschreiben::infoBlock(QString&
                 return Schritt::Stopp;
             }
         }
-        InfoImInfofeld(s, nummer++);
+        // Lines past the hundredth hold the field ever longer (3 s, 6 s, ...);
+        // beyond these few an over-long block would hold it for days, so the
+        // rest of the block is passed over.
+        if (nummer <= kLetzteHaltendeInfozeile) {
+            InfoImInfofeld(s, nummer);
+        }
+        ++nummer;
         // An info block at the end of the script leaves nothing to type.
         if (nurLeerzeilenAb(einheit_.ScriptLineIndex + 1)) {
             TastaturschreibenBeenden(true);

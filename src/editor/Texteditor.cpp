@@ -343,10 +343,14 @@ void TFensterTexteditor::Oeffnen1Click() {
     if (pfad.isEmpty()) {
         return;
     }
-    textfeld_->clearText();
-    schriftFuerKlasse();
     QString fehler;
-    if (!textfeld_->loadFile(pfad, &fehler)) {
+    // A file that cannot be read leaves the open document as it was: its
+    // name must not end up on an empty field that a save would write.
+    const bool geladen = textfeld_->loadFile(pfad, &fehler, [this] {
+        textfeld_->clearText();
+        schriftFuerKlasse();
+    });
+    if (!geladen) {
         platform().message(MessageKind::Error, fehler);
         return;
     }
@@ -389,11 +393,18 @@ void TFensterTexteditor::Speichernunter1Click() {
     if (QFileInfo(pfad).suffix().isEmpty()) {
         pfad += QLatin1Char('.') + kStandardendung;
     }
+    const QString bisher = dateiname_;
+    const bool bisherRichText = richText_;
     dateiname_ = pfad;
     titelSetzen();
     // The name decides the mode, as written: only ".rtf" in small letters.
     richText_ = windowTitle().contains(QStringLiteral(".rtf"));
-    schreiben();
+    if (!schreiben()) {
+        // Nothing was written there: the document keeps the name it had.
+        dateiname_ = bisher;
+        richText_ = bisherRichText;
+        titelSetzen();
+    }
 }
 
 void TFensterTexteditor::Beenden1Click() {

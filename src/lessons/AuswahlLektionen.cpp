@@ -370,9 +370,12 @@ void TFensterLektionen::EigeneClick() {
     const std::optional<QStringList> zeilen = drill.SkriptLaden(pfad, &fehler);
     if (!zeilen) {
         platform().message(MessageKind::Error, fehler);
-        return;
     }
-    EigeneLektionBeginnen(pfad, *zeilen);
+    // The compact start window hid its menu for this file: a file that cannot
+    // run gives it back, as a cancelled dialog does.
+    if ((!zeilen || !EigeneLektionBeginnen(pfad, *zeilen)) && st.EditionCompact) {
+        zumHauptmenue();
+    }
 }
 
 bool TFensterLektionen::EigeneLektionBeginnen(const QString& pfad, const QStringList& zeilen) {

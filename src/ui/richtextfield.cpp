@@ -9,7 +9,10 @@
 #include <QAbstractTextDocumentLayout>
 #include <QTextBlock>
 #include <QTextCursor>
+#include <QTextDocument>
 #include <QTextLayout>
+
+#include <algorithm>
 
 namespace {
 
@@ -18,6 +21,21 @@ QString withNewlines(QString text) {
     text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
     text.replace(QChar::LineSeparator, QLatin1Char('\n'));
     return text;
+}
+
+// The length of the longest of the lines, which end in "\n" or in a
+// paragraph separator.
+qsizetype longestLine(const QString& text) {
+    qsizetype longest = 0;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i <= text.size(); ++i) {
+        if (i == text.size() || text.at(i) == QLatin1Char('\n') ||
+            text.at(i) == QChar::ParagraphSeparator) {
+            longest = std::max(longest, i - start);
+            start = i + 1;
+        }
+    }
+    return longest;
 }
 
 } // namespace
@@ -248,12 +266,27 @@ void RichTextField::setTextFont(const QString& family, int height, const QColor&
     setCurrentCharFormat(format);
 }
 
-bool RichTextField::loadFile(const QString& path, QString* error) {
+bool RichTextField::loadFile(const QString& path, QString* error,
+                             const std::function<void()>& beforeFilling) {
     const FileBytes file = readFileBytes(path);
     TextFileStatus status = file.status;
     const bool rtf = status == TextFileStatus::Ok && looksLikeRtf(file.bytes);
     if (status == TextFileStatus::Ok && !rtf && looksBinary(file.bytes)) {
         status = TextFileStatus::Binary;
+    }
+    QString text;
+    if (status == TextFileStatus::Ok && !rtf) {
+        text = withoutFinalLineBreak(decodeFileText(file.bytes));
+        if (longestLine(text) > kMaxLineChars) {
+            status = TextFileStatus::LineTooLong;
+        }
+    } else if (status == TextFileStatus::Ok && file.bytes.size() > kMaxLineChars) {
+        // Only a file of more bytes than the limit can hold so long a paragraph.
+        QTextDocument probe;
+        readRtf(file.bytes, probe);
+        if (longestLine(probe.toPlainText()) > kMaxLineChars) {
+            status = TextFileStatus::LineTooLong;
+        }
     }
     if (status != TextFileStatus::Ok) {
         if (error) {
@@ -261,11 +294,17 @@ bool RichTextField::loadFile(const QString& path, QString* error) {
         }
         return false;
     }
+    if (beforeFilling) {
+        beforeFilling();
+    }
     if (rtf) {
         readRtf(file.bytes, *document());
         dropFinalEmptyParagraph();
+        // As after plain text: the file is where undoing stops, else one
+        // undo would take the whole document away.
+        document()->clearUndoRedoStacks();
     } else {
-        setPlainText(withoutFinalLineBreak(decodeFileText(file.bytes)));
+        setPlainText(text);
     }
     document()->setModified(false);
     return true;

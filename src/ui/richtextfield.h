@@ -4,6 +4,8 @@
 #include <QStringList>
 #include <QTextEdit>
 
+#include <functional>
+
 class Platform;
 
 // The rich-text field of the windows: lines by index (paragraphs, and the
@@ -62,9 +64,11 @@ public:
     void setTextFont(const QString& family, int height, const QColor& color = Qt::black);
 
     // Loads a file: one that starts with "{\rtf" as rich text, any other as
-    // plain text. On failure the field is unchanged and `error` holds the
-    // German reason.
-    bool loadFile(const QString& path, QString* error);
+    // plain text; a line longer than kMaxLineChars is refused. On failure the
+    // field is unchanged and `error` holds the German reason; `beforeFilling`
+    // runs once the file has been read, just before the field takes it.
+    bool loadFile(const QString& path, QString* error,
+                  const std::function<void()>& beforeFilling = {});
     // Plain text is Windows-1252 with CR LF. A save replaces the file only when
     // it succeeded; on failure `error` holds the German reason.
     bool savePlainText(const QString& path, QString* error) const;

@@ -21,7 +21,16 @@ bool isStructural(QChar c) {
 
 } // namespace
 
-RtfDocumentBuilder::RtfDocumentBuilder(QTextDocument& document) : cursor_(cleared(document)) {}
+// Outside an edit block every insertion lays out its whole paragraph again,
+// so a paragraph of many formatted runs would take time by the square of its
+// length.
+RtfDocumentBuilder::RtfDocumentBuilder(QTextDocument& document) : cursor_(cleared(document)) {
+    cursor_.beginEditBlock();
+}
+
+RtfDocumentBuilder::~RtfDocumentBuilder() {
+    cursor_.endEditBlock();
+}
 
 void RtfDocumentBuilder::appendText(QString text, const QTextCharFormat& format) {
     text.removeIf(isStructural);

@@ -15,6 +15,10 @@ class QTextList;
 class RtfDocumentBuilder {
 public:
     explicit RtfDocumentBuilder(QTextDocument& document);
+    // The document is laid out once, when the builder is done with it.
+    ~RtfDocumentBuilder();
+    RtfDocumentBuilder(const RtfDocumentBuilder&) = delete;
+    RtfDocumentBuilder& operator=(const RtfDocumentBuilder&) = delete;
 
     void appendText(QString text, const QTextCharFormat& format);
     bool paragraphHasText() const { return !runs_.isEmpty(); }

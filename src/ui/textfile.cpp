@@ -10,7 +10,37 @@
 #include <QSaveFile>
 #include <QStringDecoder>
 
+#include <optional>
+
+namespace {
+
+// The text of a file whose byte-order mark says UTF-16, when it is that: an
+// odd length or a NUL character (UTF-32 begins with the same two bytes) make
+// it something else.
+std::optional<QString> utf16Text(const QByteArray& bytes) {
+    const bool le = bytes.startsWith("\xFF\xFE");
+    const bool be = bytes.startsWith("\xFE\xFF");
+    if ((!le && !be) || bytes.size() % 2 != 0) {
+        return std::nullopt;
+    }
+    QStringDecoder utf16(le ? QStringDecoder::Utf16LE : QStringDecoder::Utf16BE,
+                         QStringDecoder::Flag::Stateless);
+    QString text = utf16.decode(QByteArrayView(bytes).sliced(2));
+    if (utf16.hasError() || text.contains(QChar(0))) {
+        return std::nullopt;
+    }
+    return text;
+}
+
+} // namespace
+
 QString decodeFileText(const QByteArray& bytes, bool* wasUtf8) {
+    if (std::optional<QString> text = utf16Text(bytes)) {
+        if (wasUtf8) {
+            *wasUtf8 = false;
+        }
+        return *text;
+    }
     QByteArray body = bytes;
     const bool bom = body.startsWith("\xEF\xBB\xBF");
     if (bom) {
@@ -67,7 +97,7 @@ FileBytes readFileBytes(const QString& path) {
 }
 
 bool looksBinary(const QByteArray& bytes) {
-    return bytes.contains('\0');
+    return bytes.contains('\0') && !utf16Text(bytes);
 }
 
 TextFile readTextFile(const QString& path) {
@@ -107,6 +137,11 @@ QString readFailureMessage(TextFileStatus status, const QString& path) {
             .arg(kMaxTextFileBytes / (1024 * 1024));
     case TextFileStatus::Binary:
         return QStringLiteral("Die Datei \"%1\" ist keine Textdatei.").arg(name);
+    case TextFileStatus::LineTooLong:
+        static_assert(kMaxLineChars == 1'000'000, "the message names the limit");
+        return QString::fromUtf8("Die Datei \"%1\" enthält eine Zeile mit mehr als einer "
+                                 "Million Zeichen.")
+            .arg(name);
     }
     return {};
 }
@@ -129,11 +164,20 @@ QByteArray windowsText(const QString& textWithNewlines) {
 
 bool writeFileSafely(const QString& path, const QByteArray& bytes, QString* error) {
     QSaveFile file(path);
-    const bool ok =
-        file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
+    bool ok = file.open(QIODevice::WriteOnly);
+    QString reason;
+    // The bytes wait in a buffer: a disk that fills up while it is emptied
+    // shows only in flush(), and commit() would rename the cut-off file over
+    // the old one and report success. Without a commit the temporary file goes.
+    if (ok && (file.write(bytes) != bytes.size() || !file.flush())) {
+        ok = false;
+        reason = QStringLiteral("Die Daten konnten nicht vollständig geschrieben werden.");
+    }
+    ok = ok && file.commit();
     if (!ok && error) {
         *error = QStringLiteral("Die Datei \"%1\" konnte nicht gespeichert werden.\r%2")
-                     .arg(QDir::toNativeSeparators(path), file.errorString());
+                     .arg(QDir::toNativeSeparators(path),
+                          reason.isEmpty() ? file.errorString() : reason);
     }
     return ok;
 }

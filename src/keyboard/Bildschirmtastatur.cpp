@@ -38,7 +38,10 @@ void Bildschirmtastatur::Zeigen(int hinweisSchrift) {
         panel->setFontColor(key.fontColor);
         panel->setBevel(key.bevel == tastei::KeyBevel::Raised ? Panel::Bevel::Raised
                                                               : Panel::Bevel::Flat);
-        panel->setAccessibleName(tastei::keyTable()[i].label.toString());
+        const QString name = tastei::keyTable()[i].label.toString();
+        if (panel->accessibleName() != name) {
+            panel->setAccessibleName(name);
+        }
         switch (key.look) {
         case tastei::KeyLook::Marked:
             panel->setStateDescription(QStringLiteral("markiert"));

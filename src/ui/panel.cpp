@@ -19,22 +19,37 @@ Panel::Panel(QWidget* parent, const QString& name) : QLabel(parent) {
     applyPalette();
 }
 
+// The keyboard sets every key on every keystroke; a palette or caption set
+// again to what it is costs more than the whole judgement of the key, so
+// unchanged values are left alone.
 void Panel::setCaption(const QString& caption) {
+    if (caption == text()) {
+        return;
+    }
     setText(caption);
     setAccessibleName(caption);
 }
 
 void Panel::setColor(const QColor& color) {
+    if (color == color_) {
+        return;
+    }
     color_ = color;
     applyPalette();
 }
 
 void Panel::setFontColor(const QColor& color) {
+    if (color == fontColor_) {
+        return;
+    }
     fontColor_ = color;
     applyPalette();
 }
 
 void Panel::setBevel(Bevel bevel) {
+    if (bevel == bevel_) {
+        return;
+    }
     bevel_ = bevel;
     switch (bevel) {
     case Bevel::Flat:
@@ -50,6 +65,11 @@ void Panel::setBevel(Bevel bevel) {
 }
 
 void Panel::setFont(const QString& family, int height, bool bold) {
+    const QFont& current = font();
+    if (current.family() == family && current.pixelSize() == pixelSizeForHeight(height) &&
+        current.bold() == bold) {
+        return;
+    }
     QFont font(family);
     font.setPixelSize(pixelSizeForHeight(height));
     font.setBold(bold);
@@ -67,6 +87,9 @@ void Panel::shrinkFontToFit() {
 }
 
 void Panel::setStateDescription(const QString& description) {
+    if (description == accessibleDescription()) {
+        return;
+    }
     setAccessibleDescription(description);
 }
 

@@ -40,7 +40,8 @@ private:
 
     QColor color_;
     QColor fontColor_ = Qt::black;
-    Bevel bevel_ = Bevel::Raised;
+    // A new label has no frame: flat, until the constructor raises it.
+    Bevel bevel_ = Bevel::Flat;
 };
 
 // The pixel size behind a negative font height (-16 -> 16); positive heights

@@ -4,6 +4,7 @@
 #include "app/editions.h"
 #include "drill/Tastaturschreiben.h"
 #include "drill/normalzeile.h"
+#include "drill/tastenzeichen.h"
 #include "lessons/lektionsdatei.h"
 #include "support/testplatform.h"
 #include "ui/panel.h"
@@ -158,27 +159,6 @@ Taste erwarteteTaste(const Einheitszustand& z) {
     return zeichenTaste(c);
 }
 
-// The character a keystroke gives the drill's key handler, as its key filter
-// sees it, or none for a key that never reaches it.
-QChar beurteiltesZeichen(const Taste& t, bool rechtsAlsTab) {
-    switch (t.key) {
-    case Qt::Key_Backspace:
-        return kBackspace;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        return kReturn;
-    case Qt::Key_Escape:
-        return kEscape;
-    case Qt::Key_Tab:
-        return kTab;
-    case Qt::Key_Right:
-        return rechtsAlsTab ? kTab : QChar();
-    default:
-        break;
-    }
-    return t.text.size() == 1 && t.text.at(0).isPrint() ? t.text.at(0) : QChar();
-}
-
 // Keys that may take the last character back: Backspace, and the at sign
 // that stands for it in a keyboard exercise.
 bool loescht(const Taste& t) {
@@ -265,7 +245,7 @@ public:
         }
         senden(e.taste);
         platform_.messageAnswers.clear();
-        const QChar c = beurteiltesZeichen(e.taste, rechtsAlsTab);
+        const QChar c = beurteiltesZeichen(e.taste.key, e.taste.text, rechtsAlsTab);
         // Without an exercise (a set-up that stopped, as at a //Weg: without
         // a character) nothing is judged and every key goes in; in free mode
         // Backspace deletes too.
@@ -468,7 +448,7 @@ private:
             // A character that is not the one expected goes in only to be
             // corrected: the correction must be pending now.
             const Taste erwartet = erwarteteTaste(davor);
-            const QChar soll = beurteiltesZeichen(erwartet, false);
+            const QChar soll = beurteiltesZeichen(erwartet.key, erwartet.text);
             if (c != soll && !(wieRueckschritt && soll == kBackspace) &&
                 !drill_->zustand().CorrectionPending) {
                 fehler("Lektion: falsche Taste ohne Korrektur im Text");

@@ -1,5 +1,7 @@
 #include "drill/Tastaturschreiben.h"
 
+#include "drill/tastenzeichen.h"
+
 #include "ui/panel.h"
 #include "ui/platform.h"
 #include "ui/programstate.h"
@@ -21,7 +23,6 @@ namespace {
 const QChar kBackspace(8);
 const QChar kReturn(13);
 const QChar kEscape(27);
-const QChar kTab(9);
 const QChar kAkut(0xB4);
 const QChar kGravis(QLatin1Char('`'));
 
@@ -36,24 +37,6 @@ bool wirdVerschluckt(int key) {
     default:
         return istBewegungstaste(key);
     }
-}
-
-QChar zeichenVon(const QKeyEvent* event) {
-    switch (event->key()) {
-    case Qt::Key_Backspace:
-        return kBackspace;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        return kReturn;
-    case Qt::Key_Escape:
-        return kEscape;
-    case Qt::Key_Tab:
-        return kTab;
-    default:
-        break;
-    }
-    const QString text = event->text();
-    return text.size() == 1 && text.at(0).isPrint() ? text.at(0) : QChar();
 }
 
 } // namespace
@@ -77,14 +60,12 @@ bool TFensterTastaturschreiben::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TFensterTastaturschreiben::TexteingabefeldKeyDown(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Right && state().NumpadMode && punktTasteAlsTab()) {
-        TastenAbfrageKeypress(kTab);
+    const bool rechtsAlsTab = state().NumpadMode && punktTasteAlsTab();
+    const bool alsTab = event->key() == Qt::Key_Right && rechtsAlsTab;
+    if (!alsTab && wirdVerschluckt(event->key())) {
         return;
     }
-    if (wirdVerschluckt(event->key())) {
-        return;
-    }
-    const QChar zeichen = zeichenVon(event);
+    const QChar zeichen = beurteiltesZeichen(event->key(), event->text(), rechtsAlsTab);
     if (!zeichen.isNull()) {
         TastenAbfrageKeypress(zeichen);
     }

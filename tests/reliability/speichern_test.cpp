@@ -31,6 +31,16 @@ QStringList inhalt(const QString& verzeichnis) {
     return QDir(verzeichnis).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot);
 }
 
+// One message box, an error, that names the file it could not save.
+void speicherfehlerGemeldet(const TestPlatform& platform, const QString& pfad) {
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].kind, MessageKind::Error);
+    EXPECT_TRUE(platform.messages[0].text.startsWith(
+        QStringLiteral("Die Datei \"%1\" konnte nicht gespeichert werden.\r")
+            .arg(QDir::toNativeSeparators(pfad))))
+        << platform.messages[0].text.toStdString();
+}
+
 const QString kAbsatz1 = QString::fromUtf8("Der Zug fährt heute pünktlich ab.");
 const QString kAbsatz2 = QStringLiteral("Alle steigen ein.");
 const QString kGetippt1 = QString::fromUtf8("Der Zug fährt heute pünktlcih ab.");
@@ -67,12 +77,7 @@ protected:
     // One German error box; the result is unchanged and still unsaved:
     // "Beenden" asks, and a cancelled save keeps the window.
     void nichtGespeichert(const QString& pfad) {
-        ASSERT_EQ(platform.messages.size(), 1u);
-        EXPECT_EQ(platform.messages[0].kind, MessageKind::Error);
-        EXPECT_TRUE(platform.messages[0].text.startsWith(
-            QStringLiteral("Die Datei \"%1\" konnte nicht gespeichert werden.\r")
-                .arg(QDir::toNativeSeparators(pfad))))
-            << platform.messages[0].text.toStdString();
+        ASSERT_NO_FATAL_FAILURE(speicherfehlerGemeldet(platform, pfad));
         EXPECT_EQ(fenster().windowTitle(), QStringLiteral(" ... Textanzeige"));
         EXPECT_EQ(fenster().Anzeigezeilen(), anzeige);
         EXPECT_EQ(name()->text(), QStringLiteral("Anna Berg"));
@@ -168,12 +173,7 @@ protected:
     // One German error box; everything typed is still there, unsaved, under
     // the name it had, and the file holds what it held.
     void nichtGespeichert(const QString& ziel) {
-        ASSERT_EQ(platform.messages.size(), 1u);
-        EXPECT_EQ(platform.messages[0].kind, MessageKind::Error);
-        EXPECT_TRUE(platform.messages[0].text.startsWith(
-            QStringLiteral("Die Datei \"%1\" konnte nicht gespeichert werden.\r")
-                .arg(QDir::toNativeSeparators(ziel))))
-            << platform.messages[0].text.toStdString();
+        ASSERT_NO_FATAL_FAILURE(speicherfehlerGemeldet(platform, ziel));
         EXPECT_EQ(feld().toPlainText(), kGetippt);
         EXPECT_TRUE(feld().isModified());
         EXPECT_EQ(editor->Dateiname(), pfad);

@@ -175,7 +175,10 @@ public:
         drill_ = &anwendung_->FensterTastaturschreiben();
         // The windows do not repaint themselves after each change, or every
         // pause of the drill would paint them all; an event below paints the
-        // drill window on purpose.
+        // drill window on purpose. All are made now, so that none escapes.
+        anwendung_->FensterTexteditor();
+        anwendung_->FensterLektionen();
+        anwendung_->FensterAssi();
         for (QWidget* fenster : anwendung_->fenster()) {
             fenster->setUpdatesEnabled(false);
         }

@@ -20,31 +20,24 @@ std::unique_ptr<T> Anwendung::erzeuge(Weitere&... weitere) {
     return fenster;
 }
 
+namespace {
+
+template <typename T> bool sichtbar(const std::unique_ptr<T>& fenster) {
+    return fenster && fenster->isVisible();
+}
+
+} // namespace
+
 Anwendung::Anwendung(Platform& platform, Edition edition) : platform_(platform) {
     // The flags come first, so that every window's creation sees the final edition.
     setEditionFlags(state_, edition);
 
-    // The nine windows in their fixed order; a window that needs another one
-    // below it is given it when it is made, or once that one exists.
     fensterStart_ = erzeuge<TFensterStart>(*this);
-    fensterTastaturschreiben_ = erzeuge<TFensterTastaturschreiben>();
-    fensterSchreibtrainer_ = erzeuge<TFensterSchreibtrainer>();
-    fensterTexteditor_ = erzeuge<TFensterTexteditor>();
-    fensterLektionen_ =
-        erzeuge<TFensterLektionen>(*fensterTastaturschreiben_, *fensterSchreibtrainer_);
-    fensterInformationen_ = erzeuge<TFensterInformationen>();
-    fensterTextanzeige_ = erzeuge<TFensterTextanzeige>();
-    fensterTastaturschreiben_->Anschliessen(*fensterTextanzeige_, *fensterInformationen_);
-    fensterSchreibtrainer_->Anschliessen(*fensterInformationen_);
     fensterBildschirmAnpassen_ = erzeuge<TFensterBildschirmAnpassen>();
-    verbinden();
-    // Determines the screen class and lays out the windows made before it.
+    connect(fensterBildschirmAnpassen_.get(), &TFensterBildschirmAnpassen::Anordnen, this,
+            &Anwendung::anordnen);
+    // Determines the screen class; a window made later is laid out when it is made.
     fensterBildschirmAnpassen_->BildschirmAufloesung();
-    fensterAssi_ = erzeuge<TFensterAssi>(*fensterSchreibtrainer_);
-    connect(fensterAssi_.get(), &Fenster::Hauptmenue, fensterStart_.get(),
-            &TFensterStart::MenueZeigen);
-    connect(fensterAssi_.get(), &TFensterAssi::LerneinheitGewaehlt, fensterLektionen_.get(),
-            &TFensterLektionen::Auswahl);
 
     fensterStart_->EditionAnpassen(startfensterAnpassung(state_));
     connect(fensterStart_.get(), &TFensterStart::Geschlossen, this, &Anwendung::beendet);
@@ -54,71 +47,152 @@ Anwendung::Anwendung(Platform& platform, Edition edition) : platform_(platform) 
         this, &Anwendung::beendet, this, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
 }
 
-void Anwendung::verbinden() {
-    TFensterStart* start = fensterStart_.get();
-    for (Fenster* f :
-         std::initializer_list<Fenster*>{fensterSchreibtrainer_.get(), fensterTexteditor_.get(),
-                                         fensterLektionen_.get(), fensterInformationen_.get()}) {
-        connect(f, &Fenster::Hauptmenue, start, &TFensterStart::MenueZeigen);
-    }
-    // A lesson tried from the editor leads back to the editor.
-    for (Fenster* f : std::initializer_list<Fenster*>{fensterTastaturschreiben_.get(),
-                                                      fensterTextanzeige_.get()}) {
-        connect(f, &Fenster::Hauptmenue, this, [this] {
-            if (editorWartet_) {
-                editorWartet_ = false;
-                fensterTexteditor_->Wiederkehren();
-            } else {
-                fensterStart_->MenueZeigen();
-            }
-        });
-    }
-    connect(fensterTexteditor_.get(), &TFensterTexteditor::PruefungVerlangt, this, [this] {
-        std::vector<TFensterTexteditor::Befundzeile> befunde;
-        for (const Befund& b : pruefeSkript(fensterTexteditor_->Skriptzeilen())) {
-            befunde.push_back({b.zeile, b.fehler, b.text});
-        }
-        fensterTexteditor_->BefundeZeigen(befunde);
-    });
-    connect(fensterTexteditor_.get(), &TFensterTexteditor::Ausprobieren, this,
-            [this](const QString& name, const QStringList& zeilen) {
-                // As the start window prepares a unit of one's own.
-                state_.NumpadMode = false;
-                fensterTastaturschreiben_->Zuruecksetzen();
-                fensterTastaturschreiben_->NormalTastei();
-                editorWartet_ = fensterLektionen_->EigeneLektionBeginnen(name, zeilen);
-                if (!editorWartet_) {
-                    fensterTexteditor_->Wiederkehren();
-                }
-            });
-    connect(fensterBildschirmAnpassen_.get(), &TFensterBildschirmAnpassen::Anordnen, this, [this] {
+Anwendung::~Anwendung() = default;
+
+void Anwendung::anordnen() {
+    if (fensterTastaturschreiben_) {
         fensterTastaturschreiben_->Anordnen();
-        fensterStart_->Anordnen();
+    }
+    fensterStart_->Anordnen();
+    if (fensterLektionen_) {
         fensterLektionen_->Anordnen();
+    }
+    if (fensterSchreibtrainer_) {
         fensterSchreibtrainer_->Anordnen();
+    }
+    if (fensterTextanzeige_) {
         fensterTextanzeige_->Anordnen();
+    }
+    if (fensterTexteditor_) {
         fensterTexteditor_->Anordnen();
-    });
-    connect(fensterSchreibtrainer_.get(), &TFensterSchreibtrainer::Auswertung, this, [this] {
-        fensterTextanzeige_->FehlerAuswertung(fensterSchreibtrainer_->Eingabezeilen(),
-                                              fensterSchreibtrainer_->Vorgabezeilen());
-    });
-    connect(fensterTastaturschreiben_.get(), &TFensterTastaturschreiben::NeuAnordnen,
-            fensterBildschirmAnpassen_.get(), &TFensterBildschirmAnpassen::Bildschirm);
-    connect(fensterTastaturschreiben_.get(), &TFensterTastaturschreiben::LerneinheitBeendet,
-            fensterLektionen_.get(), &QWidget::hide);
-    connect(fensterLektionen_.get(), &TFensterLektionen::ModulGestartet, start, &QWidget::hide);
-    connect(fensterLektionen_.get(), &TFensterLektionen::ZumStartfenster, start, &QWidget::show);
-    connect(fensterInformationen_.get(), &TFensterInformationen::Geschlossen, this, [this] {
-        // Back to the menu unless a module is still at work.
-        const bool modulLaeuft = fensterLektionen_->isVisible() ||
-                                 fensterTastaturschreiben_->isVisible() ||
-                                 fensterSchreibtrainer_->isVisible() ||
-                                 fensterTexteditor_->isVisible() || fensterAssi_->isVisible();
-        if (!modulLaeuft) {
-            fensterStart_->show();
-        }
-    });
+    }
 }
 
-Anwendung::~Anwendung() = default;
+TFensterTastaturschreiben& Anwendung::FensterTastaturschreiben() {
+    if (fensterTastaturschreiben_) {
+        return *fensterTastaturschreiben_;
+    }
+    fensterTastaturschreiben_ = erzeuge<TFensterTastaturschreiben>();
+    TFensterTastaturschreiben* drill = fensterTastaturschreiben_.get();
+    TFensterTextanzeige& ergebnis = FensterTextanzeige();
+    drill->Anschliessen(ergebnis, FensterInformationen());
+    connect(drill, &Fenster::Hauptmenue, this, &Anwendung::zurueckNachModul);
+    connect(drill, &TFensterTastaturschreiben::NeuAnordnen, fensterBildschirmAnpassen_.get(),
+            &TFensterBildschirmAnpassen::Bildschirm);
+    drill->Anordnen();
+    return *drill;
+}
+
+TFensterSchreibtrainer& Anwendung::FensterSchreibtrainer() {
+    if (fensterSchreibtrainer_) {
+        return *fensterSchreibtrainer_;
+    }
+    fensterSchreibtrainer_ = erzeuge<TFensterSchreibtrainer>();
+    TFensterSchreibtrainer* trainer = fensterSchreibtrainer_.get();
+    trainer->Anschliessen(FensterInformationen());
+    connect(trainer, &Fenster::Hauptmenue, fensterStart_.get(), &TFensterStart::MenueZeigen);
+    connect(trainer, &TFensterSchreibtrainer::Auswertung, this, [this, trainer] {
+        FensterTextanzeige().FehlerAuswertung(trainer->Eingabezeilen(), trainer->Vorgabezeilen());
+    });
+    trainer->Anordnen();
+    return *trainer;
+}
+
+TFensterTexteditor& Anwendung::FensterTexteditor() {
+    if (fensterTexteditor_) {
+        return *fensterTexteditor_;
+    }
+    fensterTexteditor_ = erzeuge<TFensterTexteditor>();
+    TFensterTexteditor* editor = fensterTexteditor_.get();
+    connect(editor, &Fenster::Hauptmenue, fensterStart_.get(), &TFensterStart::MenueZeigen);
+    connect(editor, &TFensterTexteditor::PruefungVerlangt, this, [editor] {
+        std::vector<TFensterTexteditor::Befundzeile> befunde;
+        for (const Befund& b : pruefeSkript(editor->Skriptzeilen())) {
+            befunde.push_back({b.zeile, b.fehler, b.text});
+        }
+        editor->BefundeZeigen(befunde);
+    });
+    connect(editor, &TFensterTexteditor::Ausprobieren, this,
+            [this, editor](const QString& name, const QStringList& zeilen) {
+                // As the start window prepares a unit of one's own.
+                state_.NumpadMode = false;
+                FensterTastaturschreiben().Zuruecksetzen();
+                FensterTastaturschreiben().NormalTastei();
+                editorWartet_ = FensterLektionen().EigeneLektionBeginnen(name, zeilen);
+                if (!editorWartet_) {
+                    editor->Wiederkehren();
+                }
+            });
+    editor->Anordnen();
+    return *editor;
+}
+
+TFensterLektionen& Anwendung::FensterLektionen() {
+    if (fensterLektionen_) {
+        return *fensterLektionen_;
+    }
+    TFensterTastaturschreiben& drill = FensterTastaturschreiben();
+    TFensterSchreibtrainer& trainer = FensterSchreibtrainer();
+    fensterLektionen_ = erzeuge<TFensterLektionen>(drill, trainer);
+    TFensterLektionen* lektionen = fensterLektionen_.get();
+    TFensterStart* start = fensterStart_.get();
+    connect(lektionen, &Fenster::Hauptmenue, start, &TFensterStart::MenueZeigen);
+    connect(&drill, &TFensterTastaturschreiben::LerneinheitBeendet, lektionen, &QWidget::hide);
+    connect(lektionen, &TFensterLektionen::ModulGestartet, start, &QWidget::hide);
+    connect(lektionen, &TFensterLektionen::ZumStartfenster, start, &QWidget::show);
+    lektionen->Anordnen();
+    return *lektionen;
+}
+
+TFensterInformationen& Anwendung::FensterInformationen() {
+    if (fensterInformationen_) {
+        return *fensterInformationen_;
+    }
+    fensterInformationen_ = erzeuge<TFensterInformationen>();
+    connect(fensterInformationen_.get(), &Fenster::Hauptmenue, fensterStart_.get(),
+            &TFensterStart::MenueZeigen);
+    connect(fensterInformationen_.get(), &TFensterInformationen::Geschlossen, this,
+            &Anwendung::startfensterNachInformationen);
+    return *fensterInformationen_;
+}
+
+void Anwendung::zurueckNachModul() {
+    // A lesson tried from the editor leads back to the editor.
+    if (editorWartet_) {
+        editorWartet_ = false;
+        FensterTexteditor().Wiederkehren();
+    } else {
+        fensterStart_->MenueZeigen();
+    }
+}
+
+void Anwendung::startfensterNachInformationen() {
+    const bool modulLaeuft = sichtbar(fensterLektionen_) || sichtbar(fensterTastaturschreiben_) ||
+                             sichtbar(fensterSchreibtrainer_) || sichtbar(fensterTexteditor_) ||
+                             sichtbar(fensterAssi_);
+    if (!modulLaeuft) {
+        fensterStart_->show();
+    }
+}
+
+TFensterTextanzeige& Anwendung::FensterTextanzeige() {
+    if (fensterTextanzeige_) {
+        return *fensterTextanzeige_;
+    }
+    fensterTextanzeige_ = erzeuge<TFensterTextanzeige>();
+    connect(fensterTextanzeige_.get(), &Fenster::Hauptmenue, this, &Anwendung::zurueckNachModul);
+    fensterTextanzeige_->Anordnen();
+    return *fensterTextanzeige_;
+}
+
+TFensterAssi& Anwendung::FensterAssi() {
+    if (fensterAssi_) {
+        return *fensterAssi_;
+    }
+    fensterAssi_ = erzeuge<TFensterAssi>(FensterSchreibtrainer());
+    connect(fensterAssi_.get(), &Fenster::Hauptmenue, fensterStart_.get(),
+            &TFensterStart::MenueZeigen);
+    connect(fensterAssi_.get(), &TFensterAssi::LerneinheitGewaehlt, this,
+            [this](const QString& datei) { FensterLektionen().Auswahl(datei); });
+    return *fensterAssi_;
+}

@@ -20,9 +20,11 @@ class TFensterTextanzeige;
 class TFensterBildschirmAnpassen;
 class TFensterAssi;
 
-// The application object: sets the edition, creates the nine windows once in
-// their fixed order and holds them until the program ends. Windows reach each
-// other through it.
+// The application object: sets the edition, makes the start window and holds
+// the nine windows until the program ends. Windows reach each other through
+// it; each of the others is made once, when it is first asked for (and with
+// it the windows it works with), so that the start window appears without
+// waiting for windows the learner may never open.
 class Anwendung : public QObject {
     Q_OBJECT
 public:
@@ -33,16 +35,17 @@ public:
     Platform& platform() { return platform_; }
 
     TFensterStart& FensterStart() { return *fensterStart_; }
-    TFensterTastaturschreiben& FensterTastaturschreiben() { return *fensterTastaturschreiben_; }
-    TFensterSchreibtrainer& FensterSchreibtrainer() { return *fensterSchreibtrainer_; }
-    TFensterTexteditor& FensterTexteditor() { return *fensterTexteditor_; }
-    TFensterLektionen& FensterLektionen() { return *fensterLektionen_; }
-    TFensterInformationen& FensterInformationen() { return *fensterInformationen_; }
-    TFensterTextanzeige& FensterTextanzeige() { return *fensterTextanzeige_; }
+    TFensterTastaturschreiben& FensterTastaturschreiben();
+    TFensterSchreibtrainer& FensterSchreibtrainer();
+    TFensterTexteditor& FensterTexteditor();
+    TFensterLektionen& FensterLektionen();
+    TFensterInformationen& FensterInformationen();
+    TFensterTextanzeige& FensterTextanzeige();
     TFensterBildschirmAnpassen& FensterBildschirmAnpassen() { return *fensterBildschirmAnpassen_; }
-    TFensterAssi& FensterAssi() { return *fensterAssi_; }
+    TFensterAssi& FensterAssi();
 
-    // The windows in the order they were created; the first is the main window.
+    // The windows made so far, in the order they were made; the first is the
+    // main window.
     const std::vector<QWidget*>& fenster() const { return fenster_; }
 
 Q_SIGNALS:
@@ -51,8 +54,13 @@ Q_SIGNALS:
 
 private:
     template <typename T, typename... Weitere> std::unique_ptr<T> erzeuge(Weitere&... weitere);
-    // The ways back and up between the windows.
-    void verbinden();
+    // Lays out the windows made so far for the screen class.
+    void anordnen();
+    // The way back from a unit or its result: to the editor it was tried
+    // from, else to the menu.
+    void zurueckNachModul();
+    // Back to the start window unless a module is still at work.
+    void startfensterNachInformationen();
 
     Platform& platform_;
     ProgramState state_;

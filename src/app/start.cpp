@@ -4,6 +4,7 @@
 #include "app/anwendung.h"
 #include "app/lessondirectory.h"
 #include "ui/qtplatform.h"
+#include "ui/startmessung.h"
 
 #include <QApplication>
 #include <QDir>
@@ -46,6 +47,7 @@ int starte(int argc, char** argv, Edition edition) {
 
     QtPlatform platform;
     Anwendung anwendung(platform, edition);
+    Startmessung::erstesBildMelden(&anwendung.FensterStart());
     anwendung.FensterStart().show();
     return app.exec();
 }

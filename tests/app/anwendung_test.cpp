@@ -3,6 +3,8 @@
 #include "drill/Tastaturschreiben.h"
 #include "keyboard/Informationen.h"
 #include "layout/MonitorAnpassen.h"
+#include "lessons/AuswahlLektionen.h"
+#include "support/qtprinters.h"
 #include "support/testplatform.h"
 #include "ui/panel.h"
 
@@ -36,18 +38,43 @@ bool eventLoopEnds() {
 
 } // namespace
 
-TEST(StartUp, CreatesTheNineWindowsInTheirOrder) {
-    TestPlatform platform;
-    Anwendung anwendung(platform, Edition::Compact);
+QStringList namen(const Anwendung& anwendung) {
     QStringList names;
     for (const QWidget* fenster : anwendung.fenster()) {
         names << fenster->objectName();
     }
-    EXPECT_EQ(names,
-              (QStringList{"FensterStart", "FensterTastaturschreiben", "FensterSchreibtrainer",
-                           "FensterTexteditor", "FensterLektionen", "FensterInformationen",
-                           "FensterTextanzeige", "FensterBildschirmAnpassen", "FensterAssi"}));
+    return names;
+}
+
+TEST(StartUp, TheStartWindowComesFirstAndEveryOtherWindowIsMadeOnceWhenFirstAsked) {
+    TestPlatform platform;
+    platform.screenSize = {800, 600};
+    Anwendung anwendung(platform, Edition::School);
+    EXPECT_EQ(namen(anwendung), (QStringList{"FensterStart", "FensterBildschirmAnpassen"}));
     EXPECT_EQ(anwendung.fenster().front(), &anwendung.FensterStart());
+
+    // The lesson list brings the windows it works with.
+    TFensterLektionen* lektionen = &anwendung.FensterLektionen();
+    EXPECT_EQ(namen(anwendung),
+              (QStringList{"FensterStart", "FensterBildschirmAnpassen", "FensterTastaturschreiben",
+                           "FensterTextanzeige", "FensterInformationen", "FensterSchreibtrainer",
+                           "FensterLektionen"}));
+    EXPECT_EQ(&anwendung.FensterLektionen(), lektionen);
+    EXPECT_EQ(anwendung.fenster().size(), 7u);
+
+    anwendung.FensterTexteditor();
+    anwendung.FensterAssi();
+    anwendung.FensterTexteditor();
+    EXPECT_EQ(namen(anwendung).size(), 9);
+    EXPECT_EQ(namen(anwendung).removeDuplicates(), 0);
+
+    // A window made after the screen class was settled is laid out for it, as
+    // a new layout of all windows would lay it out.
+    TFensterTastaturschreiben& drill = anwendung.FensterTastaturschreiben();
+    const QRect zuerst = drill.geometry();
+    EXPECT_LE(zuerst.width(), 800);
+    anwendung.FensterBildschirmAnpassen().Bildschirm();
+    EXPECT_EQ(drill.geometry(), zuerst);
 }
 
 TEST(StartUp, CompactStartWindow) {

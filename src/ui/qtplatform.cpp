@@ -52,8 +52,17 @@ QMessageBox::Icon iconFor(MessageKind kind) {
 
 } // namespace
 
-QtPlatform::QtPlatform() : printer_(std::make_unique<QPrinter>(QPrinter::HighResolution)) {
+QtPlatform::QtPlatform() {
     clock_.start();
+}
+
+// Made on the first print or set-up: the printer system (and its network
+// libraries) need not load before the start window appears.
+QPrinter& QtPlatform::printer() {
+    if (!printer_) {
+        printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    }
+    return *printer_;
 }
 
 QtPlatform::~QtPlatform() = default;
@@ -87,16 +96,16 @@ QString QtPlatform::saveFileName(const QString& title, const QString& filter,
 }
 
 bool QtPlatform::print(const QTextDocument& document, const QString& title) {
-    QPrintDialog dialog(printer_.get(), QApplication::activeWindow());
+    QPrintDialog dialog(&printer(), QApplication::activeWindow());
     dialog.setWindowTitle(QStringLiteral("Drucken"));
     if (dialog.exec() != QDialog::Accepted) {
         return false;
     }
-    return printDocument(document, *printer_, title);
+    return printDocument(document, printer(), title);
 }
 
 void QtPlatform::printerSetup() {
-    QPageSetupDialog dialog(printer_.get(), QApplication::activeWindow());
+    QPageSetupDialog dialog(&printer(), QApplication::activeWindow());
     dialog.exec();
 }
 

@@ -36,6 +36,8 @@ protected:
                               MessageButtons buttons) override;
 
 private:
+    QPrinter& printer();
+
     QElapsedTimer clock_;
     std::unique_ptr<QPrinter> printer_; // keeps the printer set-up between jobs
 };

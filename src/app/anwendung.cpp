@@ -92,7 +92,8 @@ TFensterSchreibtrainer& Anwendung::FensterSchreibtrainer() {
     trainer->Anschliessen(FensterInformationen());
     connect(trainer, &Fenster::Hauptmenue, fensterStart_.get(), &TFensterStart::MenueZeigen);
     connect(trainer, &TFensterSchreibtrainer::Auswertung, this, [this, trainer] {
-        FensterTextanzeige().FehlerAuswertung(trainer->Eingabezeilen(), trainer->Vorgabezeilen());
+        FensterTextanzeige().FehlerAuswertung(trainer->Eingabezeilen(), trainer->Vorgabezeilen(),
+                                              trainer->zustand().schreibzeitMs);
     });
     trainer->Anordnen();
     return *trainer;

@@ -219,7 +219,12 @@ void TFensterTastaturschreiben::TastaturschreibenBeenden(bool regulaer) {
     einheit_.Modus.FreeMode = true;
     const bool getippt = !Texteingabefeld->document()->isEmpty();
     if (getippt) {
-        ergebnis.TextZeigen(Texteingabefeld->toPlainText(), st.EditionSchool);
+        kennzahlen::Kennzahlen figuren = einheit_.Statistik;
+        if (einheit_.ErsterAnschlagMs >= 0) {
+            figuren.schreibzeitMs = platform().tickMs() - einheit_.ErsterAnschlagMs;
+        }
+        ergebnis.TextZeigen(Texteingabefeld->toPlainText(), st.EditionSchool,
+                            kennzahlen::zeilen(figuren));
         TasteiZeileButton->hide();
         informationen_->hide();
     }

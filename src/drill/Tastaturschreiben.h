@@ -214,6 +214,8 @@ private:
     void laufendeUebung(QChar zeichen);
     void korrekturBeginnen(QChar zeichen, bool warBackspace);
     void tasteBeurteilen(QChar zeichen);
+    // Counts a judged key for the figures of the unit.
+    void anschlagZaehlen();
     void einfuegen(const QString& text);
     void zeilenumbruch();
     void letztesZeichenLoeschen();

@@ -146,6 +146,13 @@ void TFensterTastaturschreiben::imAblauf(const std::function<void()>& schritt) {
     --beschaeftigt_;
 }
 
+void TFensterTastaturschreiben::anschlagZaehlen() {
+    if (einheit_.ErsterAnschlagMs < 0) {
+        einheit_.ErsterAnschlagMs = platform().tickMs();
+    }
+    ++einheit_.Statistik.anschlaege;
+}
+
 void TFensterTastaturschreiben::tasteBeurteilen(QChar zeichen) {
     if (einheit_.InputBlocked || zeichen == kAkut || zeichen == kGravis ||
         (zeichen == kReturn && einheit_.Modus.tastaturUebung() && !einheit_.LineEndReached)) {
@@ -197,6 +204,8 @@ void TFensterTastaturschreiben::tasteBeurteilen(QChar zeichen) {
     // A Backspace drilled as the at sign deletes; it leaves no character behind.
     einheit_.LastTypedChar = warBackspace ? QChar() : zeichen;
     const QString eingabe = warBackspace ? QString() : QString(zeichen);
+    const QChar erwartet = einheit_.ExpectedChar;
+    anschlagZaehlen();
     const int vorher = beendungen_;
     laufendeUebung(zeichen);
     if (beendungen_ != vorher) {
@@ -205,6 +214,10 @@ void TFensterTastaturschreiben::tasteBeurteilen(QChar zeichen) {
     }
     const Tastenurteil urteil = einheit_.KeyVerdict;
     einheit_.KeyVerdict = Tastenurteil::Angenommen;
+    if (urteil == Tastenurteil::Falsch) {
+        ++einheit_.Statistik.fehler;
+        ++einheit_.Statistik.falschJeTaste[erwartet.unicode()];
+    }
     switch (urteil) {
     case Tastenurteil::Angenommen:
         if (warBackspace) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "evaluation/kennzahlen.h"
+
 #include <QChar>
 #include <QString>
 
@@ -57,4 +59,8 @@ struct Einheitszustand {
     QString WegChars;
     QChar LastTypedChar;
     QChar LastKeystrokeChar;
+    // The unit's figures: judged keys, wrong ones by the key asked for, and
+    // the tick of the first key (-1 before it).
+    kennzahlen::Kennzahlen Statistik;
+    qint64 ErsterAnschlagMs = -1;
 };

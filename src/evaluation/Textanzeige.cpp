@@ -3,6 +3,7 @@
 #include "evaluation/drucktext.h"
 #include "evaluation/ergebnisdokument.h"
 #include "evaluation/fehlerauswertung.h"
+#include "evaluation/kennzahlen.h"
 #include "layout/screenclass.h"
 #include "layout/tabellen.h"
 #include "ui/anordnen.h"
@@ -100,7 +101,8 @@ void TFensterTextanzeige::Anordnen() {
     }
 }
 
-void TFensterTextanzeige::FehlerAuswertung(const QStringList& getippt, const QStringList& vorgabe) {
+void TFensterTextanzeige::FehlerAuswertung(const QStringList& getippt, const QStringList& vorgabe,
+                                           qint64 schreibzeitMs) {
     ProgramState& st = state();
     auswertung::Uebung uebung;
     uebung.getippt = getippt;
@@ -112,7 +114,11 @@ void TFensterTextanzeige::FehlerAuswertung(const QStringList& getippt, const QSt
     const auswertung::Ergebnis ergebnis = auswertung::fehlerAuswertung(uebung);
     errorCount_ = ergebnis.fehler;
     st.UnrecognisedErrors = st.UnrecognisedErrors || ergebnis.unerkannt;
-    fuellen(ergebnis.zeilen, st.TrainerEvaluation);
+    QStringList zeilen = ergebnis.zeilen;
+    if (st.TrainerEvaluation) {
+        zeilen += kennzahlen::zeilen({st.KeystrokeCount, ergebnis.fehler, schreibzeitMs, {}});
+    }
+    fuellen(zeilen, st.TrainerEvaluation);
     // A name given for the last result stands on this one too.
     if (!NameEingabe->text().isEmpty()) {
         TextAnzeigeFeld->setLine(0, NameEingabe->text());
@@ -124,8 +130,9 @@ void TFensterTextanzeige::FehlerAuswertung(const QStringList& getippt, const QSt
     NameEingabe->setFocus();
 }
 
-void TFensterTextanzeige::TextZeigen(const QString& text, bool mitNamen) {
-    fuellen(QStringList{QString(), QString()} + text.split(QLatin1Char('\n')), false);
+void TFensterTextanzeige::TextZeigen(const QString& text, bool mitNamen,
+                                     const QStringList& kennzahlen) {
+    fuellen(QStringList{QString(), QString()} + text.split(QLatin1Char('\n')) + kennzahlen, false);
     kopfzeilenSchreiben(false);
     EingabeAufforderung->setVisible(mitNamen);
     NameEingabe->setVisible(mitNamen);

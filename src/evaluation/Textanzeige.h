@@ -21,11 +21,13 @@ public:
     explicit TFensterTextanzeige(Umgebung umgebung);
 
     // Compares the typed lines with the reference lines of a finished
-    // exercise under the trainer's settings and shows the result.
-    void FehlerAuswertung(const QStringList& getippt, const QStringList& vorgabe);
-    // A drill unit's typed text below two empty lines; `mitNamen` shows the
-    // name entry.
-    void TextZeigen(const QString& text, bool mitNamen);
+    // exercise under the trainer's settings and shows the result, with its
+    // figures when the typing time is known.
+    void FehlerAuswertung(const QStringList& getippt, const QStringList& vorgabe,
+                          qint64 schreibzeitMs = 0);
+    // A drill unit's typed text below two empty lines and above the unit's
+    // figures; `mitNamen` shows the name entry.
+    void TextZeigen(const QString& text, bool mitNamen, const QStringList& kennzahlen = {});
     // Shown in front, the text field ready to be read.
     void Anzeigen();
     void Anordnen();

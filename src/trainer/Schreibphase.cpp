@@ -65,6 +65,9 @@ void TFensterSchreibtrainer::BeendenSchreibenClick() {
 void TFensterSchreibtrainer::EndTyping(Grund grund) {
     ProgramState& st = state();
     Uebungszustand& u = uebung_;
+    if (u.phase == Uebungszustand::Phase::Schreiben && u.schreibbeginnMs >= 0) {
+        u.schreibzeitMs = platform().tickMs() - u.schreibbeginnMs;
+    }
     u.phase = Uebungszustand::Phase::Ende;
     for (QWidget* w : std::initializer_list<QWidget*>{Kopfleiste, TextvorgabeBereich,
                                                       ZeilenNummernAnzeige, Absatzende}) {

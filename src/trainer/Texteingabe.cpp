@@ -197,6 +197,9 @@ bool TFensterSchreibtrainer::TexteingabeOnKeyDown(QKeyEvent* event) {
     }
 
     // The key is taken: the clock starts with the first one, and it counts.
+    if (u.schreibbeginnMs < 0) {
+        u.schreibbeginnMs = platform().tickMs();
+    }
     if (st.TrainerTimed) {
         st.TrainerClockRunning = true;
         st.TrainerTimed = false;

@@ -33,4 +33,9 @@ struct Uebungszustand {
     bool TrainerKeyAfterStart = false;
 
     anschlaege::Zaehler anschlaege;
+
+    // The typing time for the figures of the result: the tick of the first
+    // key taken (-1 before it), and the time up to the end of typing.
+    qint64 schreibbeginnMs = -1;
+    qint64 schreibzeitMs = 0;
 };

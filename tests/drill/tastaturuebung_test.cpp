@@ -267,8 +267,35 @@ TEST_F(Tastaturuebung, KeysTypedWhileTheFingerWalksAreJudgedAfterIt) {
     EXPECT_TRUE(vorraus.isEmpty());
     EXPECT_FALSE(z().CorrectionPending);
     EXPECT_EQ(enden, std::vector<bool>{true});
-    EXPECT_EQ(anwendung->FensterTextanzeige().Anzeigezeilen().join(QLatin1Char('\n')),
-              QStringLiteral("\n\ndeed ed"));
+    const QStringList anzeige = anwendung->FensterTextanzeige().Anzeigezeilen();
+    EXPECT_EQ(anzeige.mid(0, 3).join(QLatin1Char('\n')), QStringLiteral("\n\ndeed ed"));
+    // Below the text the figures: seven keys, none wrong.
+    EXPECT_EQ(anzeige.size(), 5);
+    EXPECT_TRUE(anzeige.value(4).endsWith(QStringLiteral("Fehlerquote: 0,0 %")))
+        << anzeige.value(4).toStdString();
+}
+
+TEST_F(Tastaturuebung, TheResultCarriesSpeedErrorRateAndTheWrongKeys) {
+    starte({QStringLiteral("//Korrektur: ein"), QStringLiteral("//Volltastei"),
+            QStringLiteral("asdf")});
+    // Six keys, half a second apart: a, a wrong x for s, its Backspace, s,
+    // d, and f, which ends the unit 2.5 seconds after the first key.
+    for (const QString& taste : {QStringLiteral("a"), QStringLiteral("x"), QStringLiteral("\b"),
+                                 QStringLiteral("s"), QStringLiteral("d"), QStringLiteral("f")}) {
+        tippe(taste);
+        platform.advance(500);
+    }
+    ASSERT_EQ(enden, std::vector<bool>{true});
+    const QStringList anzeige = anwendung->FensterTextanzeige().Anzeigezeilen();
+    ASSERT_GE(anzeige.size(), 3);
+    EXPECT_EQ(anzeige.mid(anzeige.size() - 3),
+              (QStringList{QString(),
+                           QString::fromUtf8("Tempo: 144,0 Anschläge je Minute   "
+                                             "Fehlerquote: 16,7 %"),
+                           QString::fromUtf8("Falsche Anschläge je Taste: s 1")}));
+    // The printed result carries them too.
+    EXPECT_EQ(anwendung->FensterTextanzeige().Druckzeilen().last().trimmed(),
+              QString::fromUtf8("Falsche Anschläge je Taste: s 1"));
 }
 
 TEST_F(Tastaturuebung, TheBackspaceDrillLeavesNoAtSignInTheText) {

@@ -56,6 +56,33 @@ protected:
     }
 };
 
+TEST_F(Ergebnis, TheFiguresOfTheTypingTimeStandBelowTheTextOnScreenInPrintAndInTheFile) {
+    einstellen(true, false, 0, true);
+    beginnen(QStringLiteral("abschrift.st"), {kAbsatz1, QString(), kAbsatz2});
+    // A minute from the first key to the last.
+    tippe(kGetippt1.left(1));
+    platform.advance(60000);
+    tippe(kGetippt1.mid(1) + QStringLiteral("\r\r") + kAbsatz2);
+    platform.messageAnswers = {MessageAnswer::Yes};
+    teil<QPushButton>("BeendenSchreiben")->click();
+    ASSERT_FALSE(fenster().isHidden());
+
+    const int anschlaege = st().KeystrokeCount;
+    const QString figuren = QString::fromUtf8("Tempo: %1,0 Anschläge je Minute   Fehlerquote: %2 %")
+                                .arg(anschlaege)
+                                .arg(QLocale(QLocale::German).toString(100.0 / anschlaege, 'f', 1));
+    const QStringList anzeige = fenster().Anzeigezeilen();
+    EXPECT_EQ(anzeige.mid(anzeige.size() - 2), (QStringList{QString(), figuren}));
+    EXPECT_EQ(fenster().Druckzeilen().last().trimmed(), figuren);
+
+    const QString pfad = verzeichnis.filePath(QStringLiteral("figuren.rtf"));
+    platform.fileAnswers = {pfad};
+    fenster().SpeichernClick();
+    QTextDocument gelesen;
+    readRtf(dateiLesen(pfad), gelesen);
+    EXPECT_TRUE(gelesen.toPlainText().endsWith(figuren));
+}
+
 TEST_F(Ergebnis, AnExerciseWithAnErrorIsMarkedCountedSavedAndReadBack) {
     platform.clipboard = QStringLiteral("Merkzettel");
     abschreiben(kGetippt1);

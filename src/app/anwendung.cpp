@@ -4,6 +4,8 @@
 #include "drill/Tastaturschreiben.h"
 #include "editor/Texteditor.h"
 #include "evaluation/Textanzeige.h"
+#include "evaluation/kennzahlen.h"
+#include "evaluation/lernverlauf.h"
 #include "keyboard/Informationen.h"
 #include "layout/MonitorAnpassen.h"
 #include "lessons/AuswahlLektionen.h"
@@ -11,7 +13,12 @@
 #include "trainer/Schreibtrainer.h"
 #include "trainer/TrainerAssi.h"
 
+#include "ui/edition.h"
+#include "ui/platform.h"
+
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 
 template <typename T, typename... Weitere>
 std::unique_ptr<T> Anwendung::erzeuge(Weitere&... weitere) {
@@ -79,6 +86,8 @@ TFensterTastaturschreiben& Anwendung::FensterTastaturschreiben() {
     connect(drill, &Fenster::Hauptmenue, this, &Anwendung::zurueckNachModul);
     connect(drill, &TFensterTastaturschreiben::NeuAnordnen, fensterBildschirmAnpassen_.get(),
             &TFensterBildschirmAnpassen::Bildschirm);
+    connect(drill, &TFensterTastaturschreiben::ErgebnisGezeigt, this,
+            &Anwendung::lernverlaufEintragen);
     drill->Anordnen();
     return *drill;
 }
@@ -92,8 +101,13 @@ TFensterSchreibtrainer& Anwendung::FensterSchreibtrainer() {
     trainer->Anschliessen(FensterInformationen());
     connect(trainer, &Fenster::Hauptmenue, fensterStart_.get(), &TFensterStart::MenueZeigen);
     connect(trainer, &TFensterSchreibtrainer::Auswertung, this, [this, trainer] {
-        FensterTextanzeige().FehlerAuswertung(trainer->Eingabezeilen(), trainer->Vorgabezeilen(),
-                                              trainer->zustand().schreibzeitMs);
+        TFensterTextanzeige& ergebnis = FensterTextanzeige();
+        const qint64 schreibzeit = trainer->zustand().schreibzeitMs;
+        ergebnis.FehlerAuswertung(trainer->Eingabezeilen(), trainer->Vorgabezeilen(), schreibzeit);
+        if (state_.TrainerEvaluation) {
+            lernverlaufEintragen(QFileInfo(trainer->zustand().datei).completeBaseName(),
+                                 {state_.KeystrokeCount, ergebnis.ErrorCount(), schreibzeit, {}});
+        }
     });
     trainer->Anordnen();
     return *trainer;
@@ -164,6 +178,29 @@ void Anwendung::zurueckNachModul() {
         FensterTexteditor().Wiederkehren();
     } else {
         fensterStart_->MenueZeigen();
+    }
+}
+
+void Anwendung::lernverlaufEintragen(const QString& einheit,
+                                     const kennzahlen::Kennzahlen& figuren) {
+    if (state_.LernverlaufDatei.isEmpty() || figuren.schreibzeitMs <= 0) {
+        return;
+    }
+    constexpr double kMsJeMinute = 60000.0;
+    const lernverlauf::Ergebnis eintrag{platform_.now(),
+                                        editionsName(state_),
+                                        einheit,
+                                        figuren.schreibzeitMs / kMsJeMinute,
+                                        kennzahlen::anschlaegeJeMinute(figuren),
+                                        kennzahlen::fehlerquote(figuren)};
+    QString fehler;
+    if (!lernverlauf::anhaengen(state_.LernverlaufDatei, eintrag, &fehler) &&
+        !lernverlaufFehlerGemeldet_) {
+        lernverlaufFehlerGemeldet_ = true;
+        platform_.message(MessageKind::Warning,
+                          QStringLiteral("Der Lernverlauf kann nicht in \"%1\" gespeichert "
+                                         "werden.\r%2\rDas Ergebnis bleibt auf dem Bildschirm.")
+                              .arg(QDir::toNativeSeparators(state_.LernverlaufDatei), fehler));
     }
 }
 

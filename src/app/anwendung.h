@@ -9,6 +9,9 @@
 #include <vector>
 
 class Platform;
+namespace kennzahlen {
+struct Kennzahlen;
+}
 class QWidget;
 class TFensterStart;
 class TFensterTastaturschreiben;
@@ -59,6 +62,9 @@ private:
     // The way back from a unit or its result: to the editor it was tried
     // from, else to the menu.
     void zurueckNachModul();
+    // Appends a shown result with its figures to the learner's history; a
+    // failure is reported once per run.
+    void lernverlaufEintragen(const QString& einheit, const kennzahlen::Kennzahlen& figuren);
     // Back to the start window unless a module is still at work.
     void startfensterNachInformationen();
 
@@ -76,4 +82,5 @@ private:
     std::unique_ptr<TFensterAssi> fensterAssi_;
     // A lesson runs that was tried from the editor.
     bool editorWartet_ = false;
+    bool lernverlaufFehlerGemeldet_ = false;
 };

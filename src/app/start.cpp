@@ -3,6 +3,7 @@
 #include "app/Ruvasko.h"
 #include "app/anwendung.h"
 #include "app/lessondirectory.h"
+#include "evaluation/lernverlauf.h"
 #include "ui/qtplatform.h"
 #include "ui/startmessung.h"
 
@@ -47,6 +48,7 @@ int starte(int argc, char** argv, Edition edition) {
 
     QtPlatform platform;
     Anwendung anwendung(platform, edition);
+    anwendung.state().LernverlaufDatei = lernverlauf::standardpfad();
     Startmessung::erstesBildMelden(&anwendung.FensterStart());
     anwendung.FensterStart().show();
     return app.exec();

@@ -225,6 +225,7 @@ void TFensterTastaturschreiben::TastaturschreibenBeenden(bool regulaer) {
         }
         ergebnis.TextZeigen(Texteingabefeld->toPlainText(), st.EditionSchool,
                             kennzahlen::zeilen(figuren));
+        Q_EMIT ErgebnisGezeigt(windowTitle(), figuren);
         TasteiZeileButton->hide();
         informationen_->hide();
     }

@@ -162,6 +162,8 @@ public:
 Q_SIGNALS:
     // The unit has ended, regularly or by abort.
     void LerneinheitBeendet(bool regulaer);
+    // Its result is shown, with these figures; `titel` names the unit.
+    void ErgebnisGezeigt(const QString& titel, const kennzahlen::Kennzahlen& figuren);
     // The windows are to be laid out again (a hand-impaired or blind layout
     // begins or ends).
     void NeuAnordnen();

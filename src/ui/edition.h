@@ -6,9 +6,8 @@
 
 #include <array>
 
-// What a window caption adds for the running edition: "Version" and the
-// edition's name, as the start window labels it.
-inline QString editionsZusatz(const ProgramState& state) {
+// The edition's name, as the start window labels it.
+inline QString editionsName(const ProgramState& state) {
     struct Editionsname {
         bool ProgramState::*flag;
         const char16_t* name;
@@ -25,9 +24,15 @@ inline QString editionsZusatz(const ProgramState& state) {
     }};
     for (const Editionsname& edition : kNamen) {
         if (state.*edition.flag) {
-            return QStringLiteral("                    Version  ") +
-                   QString::fromUtf16(edition.name);
+            return QString::fromUtf16(edition.name);
         }
     }
     return {};
+}
+
+// What a window caption adds for the running edition: "Version" and the
+// edition's name.
+inline QString editionsZusatz(const ProgramState& state) {
+    const QString name = editionsName(state);
+    return name.isEmpty() ? QString() : QStringLiteral("                    Version  ") + name;
 }

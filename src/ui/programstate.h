@@ -25,6 +25,8 @@ struct ProgramState {
     // The current directory at start-up: file dialogs open there, and
     // catalogue files and information documents are opened from it.
     QString StartDirectory;
+    // The learner's history file; empty, nothing is recorded (as in the tests).
+    QString LernverlaufDatei;
 
     // Keyboard-writing drills.
     bool NumpadMode = false;

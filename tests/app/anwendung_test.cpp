@@ -1,17 +1,22 @@
 #include "app/Ruvasko.h"
 #include "app/anwendung.h"
 #include "drill/Tastaturschreiben.h"
+#include "evaluation/Textanzeige.h"
+#include "evaluation/lernverlauf.h"
 #include "keyboard/Informationen.h"
 #include "layout/MonitorAnpassen.h"
 #include "lessons/AuswahlLektionen.h"
 #include "support/qtprinters.h"
 #include "support/testplatform.h"
 #include "ui/panel.h"
+#include "ui/richtextfield.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -226,4 +231,51 @@ TEST(StartUp, ClosingTheStartWindowDuringAUnitEndsWithoutQuestions) {
     QTimer::singleShot(0, [&] { anwendung.FensterStart().close(); });
     EXPECT_TRUE(eventLoopEnds());
     EXPECT_TRUE(platform.messages.empty());
+}
+
+namespace {
+
+// A short unit typed to its end, one key a second.
+void einheitTippen(Anwendung& anwendung, TestPlatform& platform) {
+    anwendung.FensterTextanzeige().hide();
+    TFensterTastaturschreiben& drill = anwendung.FensterTastaturschreiben();
+    drill.EinheitUebernehmen(QStringLiteral("Lerneinheit 01"),
+                             {QStringLiteral("//Volltastei"), QStringLiteral("asd")}, 1);
+    for (const QChar c : QStringLiteral("asd")) {
+        QKeyEvent druck(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+        QCoreApplication::sendEvent(drill.Texteingabefeld, &druck);
+        platform.advance(1000);
+    }
+}
+
+} // namespace
+
+TEST(Lernverlauf, EveryShownResultIsAppendedAndAFailureIsReportedOnce) {
+    TestPlatform platform;
+    QTemporaryDir ordner;
+    Anwendung anwendung(platform, Edition::School);
+    anwendung.state().LernverlaufDatei = ordner.filePath(QStringLiteral("neu/lernverlauf.txt"));
+    einheitTippen(anwendung, platform);
+    einheitTippen(anwendung, platform);
+    const lernverlauf::Verlauf verlauf = lernverlauf::lesenAus(anwendung.state().LernverlaufDatei);
+    ASSERT_EQ(verlauf.ergebnisse.size(), 2u);
+    EXPECT_EQ(verlauf.ergebnisse[0].ausgabe, QStringLiteral("Schule"));
+    EXPECT_EQ(verlauf.ergebnisse[0].einheit, QStringLiteral("Lerneinheit 01"));
+    // Three keys in two seconds.
+    EXPECT_DOUBLE_EQ(verlauf.ergebnisse[0].anschlaegeJeMinute, 90.0);
+    EXPECT_DOUBLE_EQ(verlauf.ergebnisse[0].fehlerquote, 0.0);
+    EXPECT_LT(verlauf.ergebnisse[0].zeitpunkt, verlauf.ergebnisse[1].zeitpunkt);
+    EXPECT_TRUE(platform.messages.empty());
+
+    // A file where the folder should be: one German warning, the result stays.
+    QFile sperre(ordner.filePath(QStringLiteral("gesperrt")));
+    ASSERT_TRUE(sperre.open(QIODevice::WriteOnly));
+    sperre.close();
+    anwendung.state().LernverlaufDatei = ordner.filePath(QStringLiteral("gesperrt/verlauf.txt"));
+    einheitTippen(anwendung, platform);
+    einheitTippen(anwendung, platform);
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].kind, MessageKind::Warning);
+    EXPECT_TRUE(platform.messages[0].text.startsWith(QStringLiteral("Der Lernverlauf kann nicht")));
+    EXPECT_TRUE(anwendung.FensterTextanzeige().isVisible());
 }

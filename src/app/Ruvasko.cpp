@@ -4,6 +4,7 @@
 #include "app/infodokumente.h"
 #include "drill/Tastaturschreiben.h"
 #include "editor/Texteditor.h"
+#include "evaluation/Lernfortschritt.h"
 #include "keyboard/Informationen.h"
 #include "layout/screenclass.h"
 #include "layout/tabellen.h"
@@ -76,6 +77,12 @@ TFensterStart::TFensterStart(Umgebung umgebung, Anwendung& anwendung)
     Namezeile1->setCaption(QStringLiteral("Interaktives Lernprogramm"));
     NameZeile4 = schriftzug(this, QStringLiteral("NameZeile4"), Qt::white);
     NameZeile4->setCaption(QStringLiteral("Version 2003"));
+    LernfortschrittButton =
+        knopf(this, QStringLiteral("LernfortschrittButton"), QStringLiteral("Lern&fortschritt"));
+    connect(LernfortschrittButton, &QPushButton::clicked, this, [this] {
+        this->anwendung().FensterLernfortschritt().Zeigen();
+        hide();
+    });
 
     connect(Beenden, &QPushButton::clicked, this, &TFensterStart::BeendenClick);
     connect(Tastaturschreiben, &QPushButton::clicked, this, &TFensterStart::TastaturschreibenClick);
@@ -166,6 +173,12 @@ void TFensterStart::Anordnen() {
         panel->setGeometry(t.spalteLinks, zeile.oben, t.spalteBreite, zeile.hoehe);
         panel->setFont(QStringLiteral("Arial"), zeile.schrift, panel == KasparoLogo);
     }
+    // Half a button's height below the last name line, as wide as a menu button.
+    const QRect knopf = t.knoepfe.an(0);
+    LernfortschrittButton->setGeometry(t.spalteLinks + (t.spalteBreite - knopf.width()) / 2,
+                                       t.name4.oben + t.name4.hoehe + knopf.height() / 2,
+                                       knopf.width(), knopf.height());
+    setzeSchrift(LernfortschrittButton, t.schrift);
 }
 
 void TFensterStart::BeendenClick() {

@@ -39,6 +39,8 @@ public:
     QPushButton* InfoSchreibtrainer;
     QPushButton* InfoTexteditor;
     QPushButton* InfoZiffernblock;
+    // Below the name lines: the learner's history.
+    QPushButton* LernfortschrittButton;
     Panel* KasparoLogo;
     Panel* Namezeile1;
     Panel* NameZeile4;

@@ -3,6 +3,7 @@
 #include "app/Ruvasko.h"
 #include "drill/Tastaturschreiben.h"
 #include "editor/Texteditor.h"
+#include "evaluation/Lernfortschritt.h"
 #include "evaluation/Textanzeige.h"
 #include "evaluation/kennzahlen.h"
 #include "evaluation/lernverlauf.h"
@@ -72,6 +73,9 @@ void Anwendung::anordnen() {
     }
     if (fensterTexteditor_) {
         fensterTexteditor_->Anordnen();
+    }
+    if (fensterLernfortschritt_) {
+        fensterLernfortschritt_->Anordnen();
     }
 }
 
@@ -233,4 +237,15 @@ TFensterAssi& Anwendung::FensterAssi() {
     connect(fensterAssi_.get(), &TFensterAssi::LerneinheitGewaehlt, this,
             [this](const QString& datei) { FensterLektionen().Auswahl(datei); });
     return *fensterAssi_;
+}
+
+TFensterLernfortschritt& Anwendung::FensterLernfortschritt() {
+    if (fensterLernfortschritt_) {
+        return *fensterLernfortschritt_;
+    }
+    fensterLernfortschritt_ = erzeuge<TFensterLernfortschritt>();
+    connect(fensterLernfortschritt_.get(), &Fenster::Hauptmenue, fensterStart_.get(),
+            &TFensterStart::MenueZeigen);
+    fensterLernfortschritt_->Anordnen();
+    return *fensterLernfortschritt_;
 }

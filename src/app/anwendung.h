@@ -22,6 +22,7 @@ class TFensterInformationen;
 class TFensterTextanzeige;
 class TFensterBildschirmAnpassen;
 class TFensterAssi;
+class TFensterLernfortschritt;
 
 // The application object: sets the edition, makes the start window and holds
 // the nine windows until the program ends. Windows reach each other through
@@ -46,6 +47,7 @@ public:
     TFensterTextanzeige& FensterTextanzeige();
     TFensterBildschirmAnpassen& FensterBildschirmAnpassen() { return *fensterBildschirmAnpassen_; }
     TFensterAssi& FensterAssi();
+    TFensterLernfortschritt& FensterLernfortschritt();
 
     // The windows made so far, in the order they were made; the first is the
     // main window.
@@ -80,6 +82,7 @@ private:
     std::unique_ptr<TFensterTextanzeige> fensterTextanzeige_;
     std::unique_ptr<TFensterBildschirmAnpassen> fensterBildschirmAnpassen_;
     std::unique_ptr<TFensterAssi> fensterAssi_;
+    std::unique_ptr<TFensterLernfortschritt> fensterLernfortschritt_;
     // A lesson runs that was tried from the editor.
     bool editorWartet_ = false;
     bool lernverlaufFehlerGemeldet_ = false;

@@ -1,6 +1,7 @@
 #include "app/Ruvasko.h"
 #include "app/anwendung.h"
 #include "drill/Tastaturschreiben.h"
+#include "evaluation/Lernfortschritt.h"
 #include "evaluation/Textanzeige.h"
 #include "evaluation/lernverlauf.h"
 #include "keyboard/Informationen.h"
@@ -12,10 +13,13 @@
 #include "ui/richtextfield.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QGroupBox>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -278,4 +282,58 @@ TEST(Lernverlauf, EveryShownResultIsAppendedAndAFailureIsReportedOnce) {
     EXPECT_EQ(platform.messages[0].kind, MessageKind::Warning);
     EXPECT_TRUE(platform.messages[0].text.startsWith(QStringLiteral("Der Lernverlauf kann nicht")));
     EXPECT_TRUE(anwendung.FensterTextanzeige().isVisible());
+}
+
+TEST(Lernverlauf, TheProgressWindowShowsEveryResultAndOneUnitAndNamesDamagedLines) {
+    TestPlatform platform;
+    QTemporaryDir ordner;
+    Anwendung anwendung(platform, Edition::Compact);
+    const QString datei = ordner.filePath(QStringLiteral("lernverlauf.txt"));
+    anwendung.state().LernverlaufDatei = datei;
+    QString fehler;
+    for (int tag = 1; tag <= 12; ++tag) {
+        const QString einheit =
+            tag % 3 == 0 ? QStringLiteral("Brief") : QStringLiteral("Einheit 01");
+        ASSERT_TRUE(lernverlauf::anhaengen(datei,
+                                           {QDateTime(QDate(2026, 11, tag), QTime(9, 0)),
+                                            QStringLiteral("MiniKasp"), einheit, 8.0, 60.0 + tag,
+                                            5.0 - tag * 0.25},
+                                           &fehler));
+    }
+    {
+        QFile kaputt(datei);
+        ASSERT_TRUE(kaputt.open(QIODevice::Append));
+        kaputt.write("nicht lesbar\n");
+    }
+    const QByteArray vorher = [&] {
+        QFile f(datei);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }();
+
+    anwendung.FensterStart().LernfortschrittButton->click();
+    TFensterLernfortschritt& fenster = anwendung.FensterLernfortschritt();
+    EXPECT_TRUE(fenster.isVisible());
+    EXPECT_FALSE(anwendung.FensterStart().isVisible());
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_TRUE(platform.messages[0].text.contains(QStringLiteral("(Zeile 13)")))
+        << platform.messages[0].text.toStdString();
+    EXPECT_EQ(fenster.Tabelle->rowCount(), 12);
+    EXPECT_EQ(fenster.Tabelle->item(11, 4)->text(), QStringLiteral("72,0"));
+    EXPECT_EQ(
+        fenster.Zusammenfassung->text(),
+        QString::fromUtf8("12 Ergebnisse, im Mittel 66,5 Anschläge je Minute und 3,4 % Fehler"));
+
+    // One unit alone: the four letters.
+    fenster.Auswahl->setCurrentText(QStringLiteral("Brief"));
+    EXPECT_EQ(fenster.Tabelle->rowCount(), 4);
+    EXPECT_EQ(fenster.Tabelle->item(0, 2)->text(), QStringLiteral("Brief"));
+
+    // The damaged file is left as it was.
+    QFile f(datei);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), vorher);
+
+    fenster.Zurueck->click();
+    EXPECT_FALSE(fenster.isVisible());
+    EXPECT_TRUE(anwendung.FensterStart().isVisible());
 }

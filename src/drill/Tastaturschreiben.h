@@ -218,6 +218,9 @@ private:
     void tasteBeurteilen(QChar zeichen);
     // Counts a judged key for the figures of the unit.
     void anschlagZaehlen();
+    // Reads the keyboard layout off the unit's keystrokes until one decides;
+    // a layout that is not German is reported once per run.
+    void belegungPruefen(const QKeyEvent& event);
     void einfuegen(const QString& text);
     void zeilenumbruch();
     void letztesZeichenLoeschen();
@@ -236,6 +239,7 @@ private:
     // Keys typed while the drill is busy, judged once it is done.
     std::deque<QChar> warteschlange_;
     int beschaeftigt_ = 0;
+    bool belegungGemeldet_ = false;
     void imAblauf(const std::function<void()>& schritt);
     void skriptAbarbeiten();
     void tastaturUebung(QChar getippt);

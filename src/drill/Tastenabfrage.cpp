@@ -60,6 +60,7 @@ bool TFensterTastaturschreiben::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TFensterTastaturschreiben::TexteingabefeldKeyDown(QKeyEvent* event) {
+    belegungPruefen(*event);
     const bool rechtsAlsTab = state().NumpadMode && punktTasteAlsTab();
     const bool alsTab = event->key() == Qt::Key_Right && rechtsAlsTab;
     if (!alsTab && wirdVerschluckt(event->key())) {
@@ -151,6 +152,19 @@ void TFensterTastaturschreiben::anschlagZaehlen() {
         einheit_.ErsterAnschlagMs = platform().tickMs();
     }
     ++einheit_.Statistik.anschlaege;
+}
+
+void TFensterTastaturschreiben::belegungPruefen(const QKeyEvent& event) {
+    if (einheit_.Belegung != tastaturbelegung::Urteil::Offen) {
+        return;
+    }
+    const tastaturbelegung::Befund befund =
+        tastaturbelegung::pruefen(event.nativeScanCode(), event.text());
+    einheit_.Belegung = befund.urteil;
+    if (befund.urteil == tastaturbelegung::Urteil::Fremd && !belegungGemeldet_) {
+        belegungGemeldet_ = true;
+        platform().message(MessageKind::Warning, tastaturbelegung::meldung(befund));
+    }
 }
 
 void TFensterTastaturschreiben::tasteBeurteilen(QChar zeichen) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "drill/tastaturbelegung.h"
 #include "evaluation/kennzahlen.h"
 
 #include <QChar>
@@ -63,4 +64,6 @@ struct Einheitszustand {
     // the tick of the first key (-1 before it).
     kennzahlen::Kennzahlen Statistik;
     qint64 ErsterAnschlagMs = -1;
+    // What the unit's keystrokes have shown of the system's keyboard layout.
+    tastaturbelegung::Urteil Belegung = tastaturbelegung::Urteil::Offen;
 };

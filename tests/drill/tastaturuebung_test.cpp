@@ -1,3 +1,4 @@
+#include "drill/tastaturbelegung.h"
 #include "evaluation/Textanzeige.h"
 #include "keyboard/hervorhebung.h"
 #include "lektion.h"
@@ -307,4 +308,59 @@ TEST_F(Tastaturuebung, TheBackspaceDrillLeavesNoAtSignInTheText) {
     EXPECT_EQ(enden, std::vector<bool>{true});
     EXPECT_EQ(anwendung->FensterTextanzeige().Anzeigezeilen().join(QLatin1Char('\n')),
               QStringLiteral("\n\na\nd"));
+}
+
+namespace {
+
+// A key with the place it has on the keyboard (evdev code + 8) and the
+// character the layout made of it.
+void tasteAmOrt(QWidget* feld, quint32 scancode, const QString& text) {
+    QKeyEvent druck(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, scancode, 0, 0, text);
+    QCoreApplication::sendEvent(feld, &druck);
+}
+
+constexpr quint32 kOrtVonZ = 29; // right of T
+constexpr quint32 kOrtVonA = 38;
+
+} // namespace
+
+TEST_F(Tastaturuebung, AKeyboardLayoutThatIsNotGermanIsReportedOncePerRun) {
+    const QStringList einheit{QStringLiteral("//Korrektur: ein"), QStringLiteral("//Volltastei"),
+                              QStringLiteral("azaz")};
+    starte(einheit);
+    // The German layout: a and z where they belong, no message.
+    tasteAmOrt(fenster->Texteingabefeld, kOrtVonA, QStringLiteral("a"));
+    tasteAmOrt(fenster->Texteingabefeld, kOrtVonZ, QStringLiteral("z"));
+    EXPECT_TRUE(platform.messages.empty());
+    EXPECT_EQ(feld(), QStringLiteral("az"));
+
+    // An English layout gives y right of T: said once, with the way out.
+    fenster->EinheitUebernehmen(QString(), einheit, 1);
+    tasteAmOrt(fenster->Texteingabefeld, kOrtVonA, QStringLiteral("a"));
+    tasteAmOrt(fenster->Texteingabefeld, kOrtVonZ, QStringLiteral("y"));
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].kind, MessageKind::Warning);
+    EXPECT_TRUE(platform.messages[0].text.contains(
+        QString::fromUtf8("die Taste rechts neben T schreibt \"y\" statt \"z\"")))
+        << platform.messages[0].text.toStdString();
+    EXPECT_TRUE(platform.messages[0].text.contains(QStringLiteral("setxkbmap de")));
+    // The key is judged as ever: a wrong key.
+    EXPECT_TRUE(z().CorrectionPending);
+
+    fenster->EinheitUebernehmen(QString(), einheit, 1);
+    tasteAmOrt(fenster->Texteingabefeld, kOrtVonZ, QStringLiteral("y"));
+    EXPECT_EQ(platform.messages.size(), 1u);
+}
+
+TEST(Tastaturbelegung, OnlyTheKeysThatDifferDecide) {
+    using tastaturbelegung::Urteil;
+    EXPECT_EQ(tastaturbelegung::pruefen(kOrtVonZ, QStringLiteral("Z")).urteil, Urteil::Deutsch);
+    EXPECT_EQ(tastaturbelegung::pruefen(47, QString::fromUtf8("Ö")).urteil, Urteil::Deutsch);
+    EXPECT_EQ(tastaturbelegung::pruefen(20, QStringLiteral("?")).urteil, Urteil::Deutsch);
+    EXPECT_EQ(tastaturbelegung::pruefen(47, QStringLiteral(";")).urteil, Urteil::Fremd);
+    EXPECT_EQ(tastaturbelegung::pruefen(52, QStringLiteral("z")).urteil, Urteil::Fremd);
+    // A key alike in both, a key event without a place, a key without text.
+    EXPECT_EQ(tastaturbelegung::pruefen(kOrtVonA, QStringLiteral("a")).urteil, Urteil::Offen);
+    EXPECT_EQ(tastaturbelegung::pruefen(0, QStringLiteral("y")).urteil, Urteil::Offen);
+    EXPECT_EQ(tastaturbelegung::pruefen(kOrtVonZ, QString()).urteil, Urteil::Offen);
 }

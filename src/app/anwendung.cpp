@@ -109,8 +109,9 @@ TFensterSchreibtrainer& Anwendung::FensterSchreibtrainer() {
         const qint64 schreibzeit = trainer->zustand().schreibzeitMs;
         ergebnis.FehlerAuswertung(trainer->Eingabezeilen(), trainer->Vorgabezeilen(), schreibzeit);
         if (state_.TrainerEvaluation) {
-            lernverlaufEintragen(QFileInfo(trainer->zustand().datei).completeBaseName(),
-                                 {state_.KeystrokeCount, ergebnis.ErrorCount(), schreibzeit, {}});
+            lernverlaufEintragen(
+                QFileInfo(trainer->zustand().datei).completeBaseName(),
+                kennzahlen::von(state_.KeystrokeCount, ergebnis.ErrorCount(), schreibzeit));
         }
     });
     trainer->Anordnen();

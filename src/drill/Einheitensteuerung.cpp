@@ -223,8 +223,7 @@ void TFensterTastaturschreiben::TastaturschreibenBeenden(bool regulaer) {
         if (einheit_.ErsterAnschlagMs >= 0) {
             figuren.schreibzeitMs = platform().tickMs() - einheit_.ErsterAnschlagMs;
         }
-        ergebnis.TextZeigen(Texteingabefeld->toPlainText(), st.EditionSchool,
-                            kennzahlen::zeilen(figuren));
+        ergebnis.TextZeigen(Texteingabefeld->toPlainText(), st.EditionSchool, figuren);
         Q_EMIT ErgebnisGezeigt(windowTitle(), figuren);
         TasteiZeileButton->hide();
         informationen_->hide();

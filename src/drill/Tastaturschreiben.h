@@ -216,8 +216,8 @@ private:
     void laufendeUebung(QChar zeichen);
     void korrekturBeginnen(QChar zeichen, bool warBackspace);
     void tasteBeurteilen(QChar zeichen);
-    // Counts a judged key for the figures of the unit.
-    void anschlagZaehlen();
+    // Counts a judged key, asked for as `erwartet`, for the figures of the unit.
+    void anschlagZaehlen(QChar erwartet);
     // Reads the keyboard layout off the unit's keystrokes until one decides;
     // a layout that is not German is reported once per run.
     void belegungPruefen(const QKeyEvent& event);

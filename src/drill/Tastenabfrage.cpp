@@ -147,11 +147,12 @@ void TFensterTastaturschreiben::imAblauf(const std::function<void()>& schritt) {
     --beschaeftigt_;
 }
 
-void TFensterTastaturschreiben::anschlagZaehlen() {
+void TFensterTastaturschreiben::anschlagZaehlen(QChar erwartet) {
     if (einheit_.ErsterAnschlagMs < 0) {
         einheit_.ErsterAnschlagMs = platform().tickMs();
     }
     ++einheit_.Statistik.anschlaege;
+    ++einheit_.Statistik.verlangtJeTaste[erwartet.unicode()];
 }
 
 void TFensterTastaturschreiben::belegungPruefen(const QKeyEvent& event) {
@@ -219,7 +220,7 @@ void TFensterTastaturschreiben::tasteBeurteilen(QChar zeichen) {
     einheit_.LastTypedChar = warBackspace ? QChar() : zeichen;
     const QString eingabe = warBackspace ? QString() : QString(zeichen);
     const QChar erwartet = einheit_.ExpectedChar;
-    anschlagZaehlen();
+    anschlagZaehlen(erwartet);
     const int vorher = beendungen_;
     laufendeUebung(zeichen);
     if (beendungen_ != vorher) {

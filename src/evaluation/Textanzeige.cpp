@@ -3,6 +3,7 @@
 #include "evaluation/drucktext.h"
 #include "evaluation/ergebnisdokument.h"
 #include "evaluation/fehlerauswertung.h"
+#include "evaluation/fehlerkarte.h"
 #include "evaluation/kennzahlen.h"
 #include "layout/screenclass.h"
 #include "layout/tabellen.h"
@@ -33,6 +34,7 @@ const QString kSpeichernTitel = QStringLiteral("Speichern unter");
 const QString kFilter = QStringLiteral("RichTextFormat(*.rtf)|*.rtf|Alle Dateien(*.*)|*.*");
 const QString kDruckauftrag = QStringLiteral("Kasparo - Ergebnis");
 const QString kSpeichernFrage = QStringLiteral("Wollen Sie den Text speichern?");
+const QString kFehlerkarte = QStringLiteral("Fehler&karte");
 constexpr int kFeldrand = 8;
 
 // The lines into the field in its font; with `markiert` the marks become
@@ -69,6 +71,11 @@ TFensterTextanzeige::TFensterTextanzeige(Umgebung umgebung)
     Drucken->setObjectName(QStringLiteral("Drucken"));
     Beenden = new QPushButton(QStringLiteral("&Beenden"), PanelName);
     Beenden->setObjectName(QStringLiteral("Beenden"));
+    FehlerkarteButton = new QPushButton(kFehlerkarte, PanelName);
+    FehlerkarteButton->setObjectName(QStringLiteral("FehlerkarteButton"));
+    FehlerkarteButton->hide();
+    FehlerkarteAnzeige = new Fehlerkarte(this);
+    FehlerkarteAnzeige->hide();
     DruckText = new RichTextField(platform(), this, QStringLiteral("DruckText"));
     DruckText->setReadOnly(true);
     DruckText->hide();
@@ -76,6 +83,7 @@ TFensterTextanzeige::TFensterTextanzeige(Umgebung umgebung)
     connect(Drucken, &QPushButton::clicked, this, &TFensterTextanzeige::DruckenClick);
     connect(Speichern, &QPushButton::clicked, this, &TFensterTextanzeige::SpeichernClick);
     connect(Beenden, &QPushButton::clicked, this, &TFensterTextanzeige::BeendenClick);
+    connect(FehlerkarteButton, &QPushButton::clicked, this, &TFensterTextanzeige::FehlerkarteClick);
     Anordnen();
 }
 
@@ -83,6 +91,7 @@ void TFensterTextanzeige::Anordnen() {
     const tabellen::Ergebnisfenster& t = tabellen::ergebnisfenster(currentScreenClass(state()));
     setFixedSize(fenstergroesse(state()));
     TextAnzeigeFeld->setGeometry(t.anzeige);
+    FehlerkarteAnzeige->setGeometry(t.anzeige);
     PanelName->setGeometry(t.leiste);
     // Two rows inside the bar: the name entry, then the buttons.
     const int rand = t.leiste.height() / 8;
@@ -95,6 +104,7 @@ void TFensterTextanzeige::Anordnen() {
     const int unten = 2 * rand + zeile;
     Speichern->setGeometry(rand, unten, knopfBreite, zeile);
     Drucken->setGeometry(2 * rand + knopfBreite, unten, knopfBreite, zeile);
+    FehlerkarteButton->setGeometry(3 * rand + 2 * knopfBreite, unten, knopfBreite, zeile);
     Beenden->setGeometry(rand + breite - knopfBreite, unten, knopfBreite, zeile);
     for (QWidget* w : PanelName->findChildren<QWidget*>()) {
         setzeSchrift(w, t.leistenSchrift);
@@ -116,9 +126,11 @@ void TFensterTextanzeige::FehlerAuswertung(const QStringList& getippt, const QSt
     st.UnrecognisedErrors = st.UnrecognisedErrors || ergebnis.unerkannt;
     QStringList zeilen = ergebnis.zeilen;
     if (st.TrainerEvaluation) {
-        zeilen += kennzahlen::zeilen({st.KeystrokeCount, ergebnis.fehler, schreibzeitMs, {}});
+        zeilen +=
+            kennzahlen::zeilen(kennzahlen::von(st.KeystrokeCount, ergebnis.fehler, schreibzeitMs));
     }
     fuellen(zeilen, st.TrainerEvaluation);
+    FehlerkarteButton->hide();
     // A name given for the last result stands on this one too.
     if (!NameEingabe->text().isEmpty()) {
         TextAnzeigeFeld->setLine(0, NameEingabe->text());
@@ -131,14 +143,28 @@ void TFensterTextanzeige::FehlerAuswertung(const QStringList& getippt, const QSt
 }
 
 void TFensterTextanzeige::TextZeigen(const QString& text, bool mitNamen,
-                                     const QStringList& kennzahlen) {
-    fuellen(QStringList{QString(), QString()} + text.split(QLatin1Char('\n')) + kennzahlen, false);
+                                     const kennzahlen::Kennzahlen& figuren) {
+    fuellen(QStringList{QString(), QString()} + text.split(QLatin1Char('\n')) +
+                kennzahlen::zeilen(figuren),
+            false);
+    FehlerkarteAnzeige->setKennzahlen(figuren);
+    FehlerkarteButton->setVisible(!figuren.verlangtJeTaste.empty());
     kopfzeilenSchreiben(false);
     EingabeAufforderung->setVisible(mitNamen);
     NameEingabe->setVisible(mitNamen);
 }
 
+void TFensterTextanzeige::FehlerkarteClick() {
+    const bool zeigen = FehlerkarteAnzeige->isHidden();
+    FehlerkarteAnzeige->setVisible(zeigen);
+    FehlerkarteAnzeige->raise();
+    FehlerkarteButton->setText(zeigen ? QStringLiteral("&Text") : kFehlerkarte);
+}
+
 void TFensterTextanzeige::fuellen(const QStringList& anzeige, bool markiert) {
+    // A new result shows its text first.
+    FehlerkarteAnzeige->hide();
+    FehlerkarteButton->setText(kFehlerkarte);
     const auswertung::Drucktext druck = auswertung::drucktextBauen(anzeige);
     kopfzeilen_ = druck.kopfzeilen;
     seitenanfaenge_ = druck.seitenanfaenge();

@@ -1,11 +1,13 @@
 #pragma once
 
+#include "evaluation/kennzahlen.h"
 #include "ui/fenster.h"
 
 #include <QList>
 #include <QStringList>
 #include <memory>
 
+class Fehlerkarte;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -27,7 +29,7 @@ public:
                           qint64 schreibzeitMs = 0);
     // A drill unit's typed text below two empty lines and above the unit's
     // figures; `mitNamen` shows the name entry.
-    void TextZeigen(const QString& text, bool mitNamen, const QStringList& kennzahlen = {});
+    void TextZeigen(const QString& text, bool mitNamen, const kennzahlen::Kennzahlen& figuren = {});
     // Shown in front, the text field ready to be read.
     void Anzeigen();
     void Anordnen();
@@ -36,6 +38,8 @@ public:
     void DruckenClick();
     void SpeichernClick();
     void BeendenClick();
+    // Shows the error map of a drill unit in place of the text, or the text again.
+    void FehlerkarteClick();
 
     int ErrorCount() const { return errorCount_; }
     QStringList Anzeigezeilen() const;
@@ -60,6 +64,8 @@ private:
     QPushButton* Speichern;
     QPushButton* Drucken;
     QPushButton* Beenden;
+    QPushButton* FehlerkarteButton;
+    Fehlerkarte* FehlerkarteAnzeige;
     RichTextField* DruckText;
 
     int errorCount_ = 0;

@@ -19,6 +19,14 @@ QString dezimal(double wert) {
 
 } // namespace
 
+Kennzahlen von(int anschlaege, int fehler, qint64 schreibzeitMs) {
+    Kennzahlen k;
+    k.anschlaege = anschlaege;
+    k.fehler = fehler;
+    k.schreibzeitMs = schreibzeitMs;
+    return k;
+}
+
 double anschlaegeJeMinute(const Kennzahlen& k) {
     return k.schreibzeitMs > 0 ? k.anschlaege * kMsJeMinute / double(k.schreibzeitMs) : 0.0;
 }

@@ -12,9 +12,13 @@ namespace kennzahlen {
 struct Kennzahlen {
     int anschlaege = 0;
     int fehler = 0;
-    qint64 schreibzeitMs = 0;              // from the first keystroke to the end
-    std::map<char16_t, int> falschJeTaste; // drill only: expected key -> wrong keys
+    qint64 schreibzeitMs = 0;                // from the first keystroke to the end
+    std::map<char16_t, int> falschJeTaste;   // drill only: expected key -> wrong keys
+    std::map<char16_t, int> verlangtJeTaste; // drill only: expected key -> keys judged
 };
+
+// The figures of an exercise without the keys' details.
+Kennzahlen von(int anschlaege, int fehler, qint64 schreibzeitMs);
 
 // Keystrokes per minute; 0 without typing time.
 double anschlaegeJeMinute(const Kennzahlen& k);

@@ -1,10 +1,12 @@
 #include "drill/tastaturbelegung.h"
 #include "evaluation/Textanzeige.h"
+#include "evaluation/fehlerkarte.h"
 #include "keyboard/hervorhebung.h"
 #include "lektion.h"
 #include "ui/panel.h"
 
 #include <QGroupBox>
+#include <QPushButton>
 
 // Keyboard exercises: the next key is marked, typed keys are judged.
 using Tastaturuebung = Lektion;
@@ -297,6 +299,22 @@ TEST_F(Tastaturuebung, TheResultCarriesSpeedErrorRateAndTheWrongKeys) {
     // The printed result carries them too.
     EXPECT_EQ(anwendung->FensterTextanzeige().Druckzeilen().last().trimmed(),
               QString::fromUtf8("Falsche Anschläge je Taste: s 1"));
+
+    // The error map: S went wrong, A never, Q was not asked for.
+    auto* karte = anwendung->FensterTextanzeige().findChild<Fehlerkarte*>();
+    auto* knopf = anwendung->FensterTextanzeige().findChild<QPushButton*>(
+        QStringLiteral("FehlerkarteButton"));
+    ASSERT_NE(karte, nullptr);
+    ASSERT_NE(knopf, nullptr);
+    EXPECT_FALSE(knopf->isHidden());
+    EXPECT_GT(karte->quoten()[tastei::indexOf(tastei::KeyId::Key_S)].value_or(0), 0.0);
+    EXPECT_EQ(karte->quoten()[tastei::indexOf(tastei::KeyId::Key_A)], 0.0);
+    EXPECT_FALSE(karte->quoten()[tastei::indexOf(tastei::KeyId::Key_Q)].has_value());
+    EXPECT_TRUE(karte->isHidden());
+    knopf->click();
+    EXPECT_FALSE(karte->isHidden());
+    knopf->click();
+    EXPECT_TRUE(karte->isHidden());
 }
 
 TEST_F(Tastaturuebung, TheBackspaceDrillLeavesNoAtSignInTheText) {

@@ -91,7 +91,9 @@ TFensterTastaturschreiben& Anwendung::FensterTastaturschreiben() {
     connect(drill, &TFensterTastaturschreiben::NeuAnordnen, fensterBildschirmAnpassen_.get(),
             &TFensterBildschirmAnpassen::Bildschirm);
     connect(drill, &TFensterTastaturschreiben::ErgebnisGezeigt, this,
-            &Anwendung::lernverlaufEintragen);
+            [this](const QString& titel, const kennzahlen::Kennzahlen& figuren) {
+                lernverlaufEintragen(lernverlauf::einheitsname(titel), figuren);
+            });
     drill->Anordnen();
     return *drill;
 }

@@ -9,6 +9,8 @@ namespace fehlerkarte {
 
 namespace {
 
+constexpr int kKleinsteSchrift = 9;
+
 const QColor kGruen(80, 200, 80);
 const QColor kGelb(250, 220, 0);
 const QColor kRot(220, 0, 0);
@@ -84,8 +86,11 @@ void Fehlerkarte::paintEvent(QPaintEvent*) {
         std::min(flaeche.width() / umriss.width(), flaeche.height() / umriss.height());
     const QPointF ursprung(flaeche.left() + (flaeche.width() - umriss.width() * mass) / 2,
                            flaeche.top());
+    // Labels a third of a key's height, as on the drill's keyboard.
     QFont schrift = font();
     schrift.setBold(true);
+    schrift.setPixelSize(std::max(fehlerkarte::kKleinsteSchrift,
+                                  int(lage[tastei::KeyId::Key_A].height() * mass / 3)));
     for (const tastei::KeyDef& def : tastei::keyTable()) {
         const QRect& r = lage[def.id];
         const QRectF taste(ursprung.x() + (r.left() - umriss.left()) * mass,

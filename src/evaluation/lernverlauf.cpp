@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QStandardPaths>
 
 namespace lernverlauf {
@@ -65,6 +66,15 @@ std::optional<Ergebnis> lesen(const QString& zeile) {
     e.anschlaegeJeMinute = *tempo;
     e.fehlerquote = *quote;
     return e;
+}
+
+QString einheitsname(const QString& fenstertitel) {
+    static const QRegularExpression kVorne(QStringLiteral("^Kasparo \\d+ "));
+    static const QRegularExpression kHinten(QStringLiteral(" Version \\S+$"));
+    QString name = fenstertitel.simplified();
+    name.remove(kVorne);
+    name.remove(kHinten);
+    return name;
 }
 
 Verlauf lesenAus(const QString& pfad) {

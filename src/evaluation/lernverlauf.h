@@ -39,6 +39,11 @@ struct Verlauf {
     QString fehler;               // why the file could not be read at all
 };
 
+// The name a unit has in the history, from its window caption: without the
+// program's name in front and the edition's "Version ..." behind, blanks
+// made single.
+QString einheitsname(const QString& fenstertitel);
+
 // Reads the whole history; a missing file is an empty history.
 Verlauf lesenAus(const QString& pfad);
 

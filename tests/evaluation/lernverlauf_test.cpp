@@ -104,3 +104,11 @@ TEST_F(Lernverlauf, AFolderThatCannotBeMadeIsReportedInGerman) {
     EXPECT_FALSE(lernverlauf::anhaengen(pfad(), ergebnis(QStringLiteral("Eins"), 90, 2), &fehler));
     EXPECT_TRUE(fehler.startsWith(QStringLiteral("Der Ordner"))) << fehler.toStdString();
 }
+
+TEST_F(Lernverlauf, AUnitIsNamedWithoutProgramAndEdition) {
+    EXPECT_EQ(lernverlauf::einheitsname(QStringLiteral(
+                  " Kasparo 2003        Lerneinheit  brief               Version  MiniKasp")),
+              QStringLiteral("Lerneinheit brief"));
+    EXPECT_EQ(lernverlauf::einheitsname(QString::fromUtf8("Lerneinheit 03 G H und Ä")),
+              QString::fromUtf8("Lerneinheit 03 G H und Ä"));
+}

@@ -1,6 +1,7 @@
 #include "drill/Tastaturschreiben.h"
 
 #include "keyboard/Bildschirmtastatur.h"
+#include "ui/anordnen.h"
 #include "ui/filledgroupbox.h"
 #include "ui/panel.h"
 #include "ui/platform.h"
@@ -50,10 +51,7 @@ QPushButton* knopf(QWidget* parent, const QString& name, const QString& caption,
 TFensterTastaturschreiben::TFensterTastaturschreiben(Umgebung umgebung)
     : Fenster(umgebung, QStringLiteral("FensterTastaturschreiben")) {
     setWindowTitle(QStringLiteral(" Kasparo - Tastaturschulung"));
-    QPalette grau = palette();
-    grau.setColor(QPalette::Window, kFensterGrau);
-    setPalette(grau);
-    setAutoFillBackground(true);
+    hintergrundFaerben(this, kFensterGrau);
     setFont(QFont(QStringLiteral("Arial")));
 
     Steuerdatei = new RichTextField(platform(), this, QStringLiteral("Steuerdatei"));

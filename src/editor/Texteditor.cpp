@@ -5,6 +5,7 @@
 #include "editor/kommandowoerter.h"
 #include "layout/screenclass.h"
 #include "layout/tabellen.h"
+#include "ui/anordnen.h"
 #include "ui/platform.h"
 #include "ui/programstate.h"
 #include "ui/richtextfield.h"
@@ -51,10 +52,7 @@ TFensterTexteditor::TFensterTexteditor(Umgebung umgebung)
     setWindowTitle(QStringLiteral("  ... TextEditor - Ruvasko"));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint);
-    setAutoFillBackground(true);
-    QPalette silber = palette();
-    silber.setColor(QPalette::Window, QColor(0xC0, 0xC0, 0xC0));
-    setPalette(silber);
+    hintergrundFaerben(this, QColor(0xC0, 0xC0, 0xC0));
     QFont arial(QStringLiteral("Arial"));
     arial.setPixelSize(16);
     setFont(arial);

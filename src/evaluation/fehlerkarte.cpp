@@ -2,6 +2,7 @@
 
 #include "keyboard/hervorhebung.h"
 #include "keyboard/keygeometry.h"
+#include "ui/anordnen.h"
 
 #include <QPainter>
 
@@ -54,10 +55,7 @@ QColor farbe(double quote) {
 
 Fehlerkarte::Fehlerkarte(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("Fehlerkarte"));
-    setAutoFillBackground(true);
-    QPalette weiss = palette();
-    weiss.setColor(QPalette::Window, Qt::white);
-    setPalette(weiss);
+    hintergrundFaerben(this, Qt::white);
 }
 
 void Fehlerkarte::setKennzahlen(const kennzahlen::Kennzahlen& k) {

@@ -1,5 +1,7 @@
 #include "evaluation/verlaufsdiagramm.h"
 
+#include "ui/anordnen.h"
+
 #include <QLocale>
 #include <QPainter>
 #include <QPainterPath>
@@ -21,10 +23,7 @@ constexpr int kPunkt = 3;
 
 Verlaufsdiagramm::Verlaufsdiagramm(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("Verlaufsdiagramm"));
-    setAutoFillBackground(true);
-    QPalette weiss = palette();
-    weiss.setColor(QPalette::Window, Qt::white);
-    setPalette(weiss);
+    hintergrundFaerben(this, Qt::white);
     setMinimumHeight(160);
 }
 

@@ -2,6 +2,7 @@
 
 #include "layout/screenclass.h"
 #include "layout/tabellen.h"
+#include "ui/anordnen.h"
 #include "ui/panel.h"
 #include "ui/platform.h"
 #include "ui/programstate.h"
@@ -24,10 +25,7 @@ QPushButton* knopf(QWidget* parent, const QString& name, const QString& caption)
 TFensterInformationen::TFensterInformationen(Umgebung umgebung)
     : Fenster(umgebung, QStringLiteral("FensterInformationen")) {
     setWindowTitle(QStringLiteral("  Kasparo 2003  -  Info"));
-    QPalette silber = palette();
-    silber.setColor(QPalette::Window, QColor(0xC0, 0xC0, 0xC0));
-    setPalette(silber);
-    setAutoFillBackground(true);
+    hintergrundFaerben(this, QColor(0xC0, 0xC0, 0xC0));
     Hinweis = new RichTextField(platform(), this, QStringLiteral("Hinweis"));
     Hinweis->setReadOnly(true);
     InfoOk = knopf(this, QStringLiteral("InfoOk"), QStringLiteral("OK"));

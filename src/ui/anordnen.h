@@ -1,5 +1,6 @@
 #pragma once
 
+class QColor;
 class QWidget;
 
 // Placing a control for the screen class: the tables of the windows give
@@ -14,3 +15,6 @@ struct Schriftzeile {
 
 void setzeRechteck(QWidget* widget, const Rechteck& r);
 void setzeSchrift(QWidget* widget, int height);
+
+// The control's ground in one colour, filled by the control itself.
+void hintergrundFaerben(QWidget* widget, const QColor& farbe);

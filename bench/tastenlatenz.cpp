@@ -2,6 +2,7 @@
 
 #include "app/anwendung.h"
 #include "drill/Tastaturschreiben.h"
+#include "drill/tastenzeichen.h"
 #include "evaluation/Textanzeige.h"
 #include "support/testplatform.h"
 #include "trainer/Schreibtrainer.h"
@@ -22,9 +23,6 @@ namespace {
 const QSize kBildschirm1280(1280, 1024);
 // Every so many keystrokes one goes wrong and is taken back.
 constexpr int kFehlerAbstand = 10;
-const QChar kReturn(13);
-const QChar kTab(9);
-const QChar kBackspace(8);
 
 const QStringList kSaetze{
     QString::fromUtf8("Über den Fluss fährt am Morgen ein kleines Boot."),

@@ -35,10 +35,6 @@
 
 namespace {
 
-const QChar kBackspace(8);
-const QChar kReturn(13);
-const QChar kEscape(27);
-const QChar kTab(9);
 const QChar kAt(QLatin1Char('@'));
 
 // Settings byte: bits 0-2 the edition, bits 3-4 the screen, bit 5 whether the

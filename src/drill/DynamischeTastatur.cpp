@@ -1,5 +1,6 @@
 #include "drill/Tastaturschreiben.h"
 
+#include "drill/tastenzeichen.h"
 #include "keyboard/hervorhebung.h"
 #include "layout/screenclass.h"
 #include "ui/panel.h"
@@ -19,13 +20,7 @@ using tastei::KeyLook;
 
 namespace {
 
-const QChar kReturn(QLatin1Char('\r'));
-const QChar kTab(QLatin1Char('\t'));
 const QChar kAt(QLatin1Char('@'));
-
-QChar zeichenAn(const QString& zeile, int charPos) {
-    return charPos >= 1 && charPos <= zeile.size() ? zeile.at(charPos - 1) : QChar();
-}
 
 } // namespace
 

@@ -1,7 +1,6 @@
 #include "drill/Tastaturschreiben.h"
 
 #include "drill/tastenzeichen.h"
-
 #include "ui/panel.h"
 #include "ui/platform.h"
 #include "ui/programstate.h"
@@ -20,9 +19,6 @@
 
 namespace {
 
-const QChar kBackspace(8);
-const QChar kReturn(13);
-const QChar kEscape(27);
 const QChar kAkut(0xB4);
 const QChar kGravis(QLatin1Char('`'));
 

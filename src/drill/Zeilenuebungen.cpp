@@ -1,5 +1,6 @@
 #include "drill/Tastaturschreiben.h"
 
+#include "drill/tastenzeichen.h"
 #include "drill/wortaufbau.h"
 #include "ui/panel.h"
 #include "ui/programstate.h"
@@ -12,14 +13,9 @@
 
 namespace {
 
-const QChar kReturn(QLatin1Char('\r'));
 const QString kAbsatzende = QStringLiteral("\r\r");
 // The grid line shows six cells on either side of its centre.
 const QString kRasterRand(6, QLatin1Char(' '));
-
-QChar zeichenAn(const QString& zeile, int charPos) {
-    return charPos >= 1 && charPos <= zeile.size() ? zeile.at(charPos - 1) : QChar();
-}
 
 } // namespace
 

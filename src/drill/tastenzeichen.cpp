@@ -5,18 +5,22 @@
 QChar beurteiltesZeichen(int key, const QString& text, bool rechtsAlsTab) {
     switch (key) {
     case Qt::Key_Backspace:
-        return QChar(8);
+        return kBackspace;
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        return QChar(13);
+        return kReturn;
     case Qt::Key_Escape:
-        return QChar(27);
+        return kEscape;
     case Qt::Key_Tab:
-        return QChar(9);
+        return kTab;
     case Qt::Key_Right:
-        return rechtsAlsTab ? QChar(9) : QChar();
+        return rechtsAlsTab ? kTab : QChar();
     default:
         break;
     }
     return text.size() == 1 && text.at(0).isPrint() ? text.at(0) : QChar();
+}
+
+QChar zeichenAn(const QString& zeile, int charPos) {
+    return charPos >= 1 && charPos <= zeile.size() ? zeile.at(charPos - 1) : QChar();
 }

@@ -69,7 +69,7 @@ std::optional<Ergebnis> lesen(const QString& zeile) {
 }
 
 QString einheitsname(const QString& fenstertitel) {
-    static const QRegularExpression kVorne(QStringLiteral("^Kasparo \\d+ "));
+    static const QRegularExpression kVorne(QStringLiteral("^(Kasparo( \\d+)? )?(- )?"));
     static const QRegularExpression kHinten(QStringLiteral(" Version \\S+$"));
     QString name = fenstertitel.simplified();
     name.remove(kVorne);

@@ -40,7 +40,7 @@ struct Verlauf {
 };
 
 // The name a unit has in the history, from its window caption: without the
-// program's name in front and the edition's "Version ..." behind, blanks
+// program's name and a dash in front and the edition's "Version ..." behind, blanks
 // made single.
 QString einheitsname(const QString& fenstertitel);
 

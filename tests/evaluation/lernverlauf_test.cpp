@@ -109,6 +109,11 @@ TEST_F(Lernverlauf, AUnitIsNamedWithoutProgramAndEdition) {
     EXPECT_EQ(lernverlauf::einheitsname(QStringLiteral(
                   " Kasparo 2003        Lerneinheit  brief               Version  MiniKasp")),
               QStringLiteral("Lerneinheit brief"));
+    EXPECT_EQ(lernverlauf::einheitsname(QStringLiteral(
+                  "  -  Ziffernreihe  A  4  5  8  9                    Version  MiniKasp")),
+              QStringLiteral("Ziffernreihe A 4 5 8 9"));
+    EXPECT_EQ(lernverlauf::einheitsname(QStringLiteral(" Kasparo - Tastaturschulung")),
+              QStringLiteral("Tastaturschulung"));
     EXPECT_EQ(lernverlauf::einheitsname(QString::fromUtf8("Lerneinheit 03 G H und Ä")),
               QString::fromUtf8("Lerneinheit 03 G H und Ä"));
 }
